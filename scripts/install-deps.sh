@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing need, when any is missing.
+# Usage: scripts/install-deps.sh build|test
+set -euo pipefail
+
+build_packages=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev libsqlite3-dev libcli11-dev nlohmann-json3-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+)
+test_packages=()
+
+case "${1:-build}" in
+    build) wanted=("${build_packages[@]}") ;;
+    test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
+    *) echo "usage: $0 build|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

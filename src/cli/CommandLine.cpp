@@ -1,0 +1,112 @@
+// The `schattwerk` commands and their options.
+#include "cli/CommandLine.h"
+
+#include <CLI/CLI.hpp>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "case_engine/CaseEngine.h"
+#include "case_engine/EngineMessages.h"
+#include "case_engine/SharedGenerator.h"
+#include "cli/CaseReport.h"
+#include "version/ProgramVersion.h"
+
+namespace schattwerk {
+namespace {
+
+constexpr std::size_t kFlushSize = std::size_t{1} << 16;
+
+// Prints an engine's errors, in the program's German wording, to the error stream.
+class StreamReporter : public ErrorReporter {
+  public:
+    explicit StreamReporter(std::ostream& err) : err(err) {}
+    void ReportError(const CaseError& error) override { err << FormatCaseError(error) << '\n'; }
+
+  private:
+    std::ostream& err;
+};
+
+struct GenerateOptions {
+    int count = 1;
+    std::optional<std::uint32_t> seed;
+    bool json = false;
+    bool solution = false;
+};
+
+ReportOptions ReportOptionsOf(bool json, bool solution) {
+    return {json ? ReportFormat::Json : ReportFormat::Text, solution};
+}
+
+// Writes `buffer` out and empties it; false when the stream failed.
+bool Flush(std::string& buffer, std::ostream& out) {
+    out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    buffer.clear();
+    return static_cast<bool>(out);
+}
+
+int WriteFailed(std::ostream& err) {
+    err << "schattwerk: cannot write the output\n";
+    return ExitCaseError;
+}
+
+int RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream& err) {
+    if (options.seed) {
+        SharedGenerator::UseSeedsFrom(*options.seed);
+    } else {
+        SharedGenerator::UseClockSeeds();
+    }
+    const ReportOptions report = ReportOptionsOf(options.json, options.solution);
+    StreamReporter reporter(err);
+    std::string buffer;
+    for (int i = 0; i < options.count; ++i) {
+        CaseEngine engine(reporter);
+        engine.BuildCatalogues();
+        engine.Generate();
+        if (i > 0 && report.format == ReportFormat::Text) {
+            buffer += '\n';
+        }
+        AppendCaseReport(engine, report, buffer);
+        if (buffer.size() >= kFlushSize && !Flush(buffer, out)) {
+            return WriteFailed(err);
+        }
+    }
+    if (!Flush(buffer, out) || !out.flush()) {
+        return WriteFailed(err);
+    }
+    return ExitSuccess;
+}
+
+}  // namespace
+
+int RunCommandLine(int argc, const char* const* argv, std::istream& /*in*/, std::ostream& out,
+                   std::ostream& err) {
+    CLI::App app("New cases for the deduction game Dornak Schattwerk.", "schattwerk");
+    app.set_version_flag("--version",
+                         std::string(kProductName) + " " + FormatVersionText(kProgramVersion));
+    app.require_subcommand(1);
+
+    GenerateOptions generate;
+    CLI::App* generateCommand =
+        app.add_subcommand("generate", "Draw new random cases and print their hint numbers.");
+    generateCommand->add_option("--count", generate.count, "Number of cases (default 1)")
+        ->check(CLI::Range(1, std::numeric_limits<int>::max()));
+    generateCommand->add_option("--seed", generate.seed,
+                                "Seed (0 to 4294967295); the same seed prints the same cases");
+    generateCommand->add_flag("--solution", generate.solution, "Also print culprit and place");
+    generateCommand->add_flag("--json", generate.json, "One JSON object per case and line");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return app.exit(error, out, err) == 0 ? ExitSuccess : ExitUsage;
+    }
+    if (generateCommand->parsed()) {
+        return RunGenerate(generate, out, err);
+    }
+    return ExitUsage;
+}
+
+}  // namespace schattwerk

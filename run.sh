@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh build
 scripts/build.sh dev
-exec build/dev/src/cli/schattwerk generate --solution
+exec build/dev/bin/schattwerk generate --solution

@@ -1,0 +1,60 @@
+// The application base: the program's names and paths as the platform derives them, its main
+// window, its start-up and exit, and the entry point that runs it.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/Module.h"
+
+namespace platform {
+
+class Dialog;
+
+class Application {
+  public:
+    Application();
+    virtual ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // The program's start; true runs the event loop afterwards, false ends the program.
+    virtual bool InitInstance();
+    // The program's end; returns the process's exit code.
+    virtual int ExitInstance();
+
+    // Takes the module the program runs from and derives the names from its file: the
+    // application name (the file's base name), the help file path (".HLP" in place of the
+    // extension) and the profile name (base name + ".INI").
+    void AttachModule(ModuleInstance module);
+
+    const ModuleInstance& Instance() const { return instance; }
+    const std::string& AppName() const { return appName; }
+    const std::string& ProfileName() const { return profileName; }
+    void SetProfileName(std::string name) { profileName = std::move(name); }
+    // None until the program sets one.
+    const std::optional<std::string>& RegistryKey() const { return registryKey; }
+    void SetRegistryKey(std::string key) { registryKey = std::move(key); }
+    const std::string& HelpFilePath() const { return helpFilePath; }
+    void SetHelpFilePath(std::string path) { helpFilePath = std::move(path); }
+    Dialog* MainWnd() const { return mainWnd; }
+    void SetMainWnd(Dialog* window) { mainWnd = window; }
+
+    // The one application object of the process, once made.
+    static Application* Current();
+
+  private:
+    ModuleInstance instance;
+    std::string appName;
+    std::string profileName;
+    std::optional<std::string> registryKey;
+    std::string helpFilePath;
+    Dialog* mainWnd = nullptr;
+};
+
+// The entry point: makes the Qt application (the command line is not handed on, so arguments
+// change nothing), attaches the process's module, runs InitInstance, the event loop if it asks
+// for one, and ExitInstance, whose result it returns.
+int RunApplication(int argc, char** argv, Application& application);
+
+}  // namespace platform

@@ -1,0 +1,570 @@
+// The modal dialog on a QDialog: controls placed in dialog units, every input turned into a
+// command, and a modal run of its own.
+#include "platform/Dialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QEventLoop>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <map>
+
+#include "platform/Application.h"
+#include "platform/DataExchange.h"
+#include "platform/IconLoader.h"
+#include "platform/KeyTranslation.h"
+
+namespace platform {
+namespace {
+
+ModalHook* modalHook = nullptr;
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Round-half-away multiplication and division, as dialog-unit mapping has always done it.
+int MulDiv(int value, int numerator, int denominator) {
+    const long long product = static_cast<long long>(value) * numerator;
+    const long long half = denominator / 2;
+    return static_cast<int>((product >= 0 ? product + half : product - half) / denominator);
+}
+
+PixelRect ToPixelRect(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+QRect ToQRect(const PixelRect& rect) {
+    return {rect.left, rect.top, rect.Width(), rect.Height()};
+}
+
+}  // namespace
+
+// The Qt window of a running dialog: a client area with the controls at their pixel places and,
+// above it, the menu bar.
+class Dialog::QtWindow : public QDialog {
+  public:
+    QtWindow(Dialog& owner, QWidget* parentWidget) : QDialog(parentWidget), owner(owner) {
+        const QFontMetrics metrics(font());
+        const QString alphabet =
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        baseUnitX = MulDiv(metrics.horizontalAdvance(alphabet), 1, 52);
+        baseUnitY = metrics.height();
+    }
+
+    PixelRect Map(const DialogRect& rect) const {
+        return {MulDiv(rect.x, baseUnitX, 4), MulDiv(rect.y, baseUnitY, 8),
+                MulDiv(rect.x + rect.width, baseUnitX, 4),
+                MulDiv(rect.y + rect.height, baseUnitY, 8)};
+    }
+
+    QWidget* Item(int id) const {
+        const auto found = items.find(id);
+        return found == items.end() ? nullptr : found->second;
+    }
+
+    Dialog& owner;
+    int baseUnitX = 1;
+    int baseUnitY = 1;
+    QWidget* client = nullptr;
+    QEventLoop* loop = nullptr;
+    std::map<int, QWidget*> items;
+    std::map<int, Icon> itemIcons;
+    Icon windowIcon;
+    QRect lastGeometry;
+
+  protected:
+    // Runs for the window and its focusable controls. A key that a control did not take travels
+    // on to the window; the key hook has seen it already then.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool cameFromControl =
+            watched == this && focusWidget() != nullptr && focusWidget() != this;
+        if (event->type() == QEvent::KeyPress && !cameFromControl) {
+            const auto* keyEvent = static_cast<QKeyEvent*>(event);
+            if (owner.PreTranslateKey(ToKeyPress(*keyEvent))) {
+                return true;
+            }
+        }
+        return QDialog::eventFilter(watched, event);
+    }
+
+    void reject() override { owner.OnCommand(CommandCancel); }
+
+    void closeEvent(QCloseEvent* event) override {
+        event->ignore();
+        if (!owner.ended) {
+            owner.OnCommand(CommandCancel);
+        }
+    }
+
+    void resizeEvent(QResizeEvent* event) override {
+        QDialog::resizeEvent(event);
+        FollowSizing();
+        if (client != nullptr) {
+            owner.OnSize(client->width(), client->height());
+        }
+    }
+
+  private:
+    // Qt reports a resize only after it happened: work out which edges moved, let the dialog
+    // adjust the rectangle as it would during the drag, and apply what it decided.
+    void FollowSizing() {
+        const QRect now = geometry();
+        if (!lastGeometry.isValid() || !(owner.dialogTemplate->styles & DialogSizingBorder)) {
+            lastGeometry = now;
+            return;
+        }
+        const bool left = now.left() != lastGeometry.left();
+        const bool top = now.top() != lastGeometry.top();
+        const bool horizontal = now.width() != lastGeometry.width();
+        const bool vertical = now.height() != lastGeometry.height();
+        lastGeometry = now;
+        if (!horizontal && !vertical) {
+            return;
+        }
+        SizingEdge edge = SizingEdge::Right;
+        if (horizontal && vertical) {
+            edge = top ? (left ? SizingEdge::TopLeft : SizingEdge::TopRight)
+                       : (left ? SizingEdge::BottomLeft : SizingEdge::BottomRight);
+        } else if (horizontal) {
+            edge = left ? SizingEdge::Left : SizingEdge::Right;
+        } else {
+            edge = top ? SizingEdge::Top : SizingEdge::Bottom;
+        }
+        PixelRect proposed = ToPixelRect(now);
+        owner.OnSizing(edge, proposed);
+        if (ToQRect(proposed) != now) {
+            lastGeometry = ToQRect(proposed);
+            setGeometry(lastGeometry);
+        }
+    }
+};
+
+Dialog::Dialog(int templateId, Dialog* parent)
+    : dialogTemplate(Resources::Dialog(templateId)), parent(parent) {
+}
+
+Dialog::Dialog(DialogTemplate inMemory, Dialog* parent)
+    : dialogTemplate(nullptr), inMemoryTemplate(std::move(inMemory)), parent(parent) {
+    dialogTemplate = &inMemoryTemplate;
+}
+
+Dialog::~Dialog() = default;
+
+int Dialog::DoModal() {
+    if (dialogTemplate == nullptr || window != nullptr) {
+        return -1;
+    }
+    ended = false;
+    result = 0;
+    BuildWindow();
+    if (OnInitDialog()) {
+        FocusFirstTabStop();
+    }
+    if (!ended) {
+        window->show();
+        window->lastGeometry = window->geometry();
+        if (modalHook != nullptr) {
+            modalHook->Run(*this);
+            if (!ended) {
+                EndDialog(-1);
+            }
+        } else {
+            QEventLoop loop;
+            window->loop = &loop;
+            loop.exec(QEventLoop::DialogExec);
+            window->loop = nullptr;
+        }
+    }
+    OnDestroy();
+    if (Application* application = Application::Current();
+        application != nullptr && application->MainWnd() == this) {
+        application->SetMainWnd(nullptr);
+    }
+    window.reset();
+    return result;
+}
+
+void Dialog::EndDialog(int endResult) {
+    result = endResult;
+    ended = true;
+    if (window != nullptr) {
+        window->hide();
+        if (window->loop != nullptr) {
+            window->loop->quit();
+        }
+    }
+}
+
+bool Dialog::IsRunning() const {
+    return window != nullptr;
+}
+
+void Dialog::BuildWindow() {
+    QWidget* parentWidget = parent != nullptr ? parent->Window() : nullptr;
+    window = std::make_unique<QtWindow>(*this, parentWidget);
+    QtWindow& w = *window;
+    const unsigned styles = dialogTemplate->styles;
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (styles & DialogSystemMenu) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    }
+    w.setWindowFlags(flags);
+    w.setWindowModality(Qt::ApplicationModal);
+    w.setWindowTitle(ToQString(dialogTemplate->caption));
+
+    auto* layout = new QVBoxLayout(&w);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    if (const MenuTemplate* menu = Resources::Menu(dialogTemplate->menuId)) {
+        auto* menuBar = new QMenuBar(&w);
+        for (const MenuPopup& popup : menu->popups) {
+            QMenu* qmenu = menuBar->addMenu(ToQString(popup.text));
+            for (const MenuItem& item : popup.items) {
+                const int command = item.command;
+                QAction* action = qmenu->addAction(ToQString(item.text));
+                action->setData(command);
+                QObject::connect(action, &QAction::triggered, &w,
+                                 [this, command] { OnCommand(command); });
+            }
+        }
+        layout->setMenuBar(menuBar);
+    }
+    w.client = new QWidget(&w);
+    const PixelRect size = w.Map({0, 0, dialogTemplate->width, dialogTemplate->height});
+    w.client->setFixedSize(size.Width(), size.Height());
+    layout->addWidget(w.client);
+    if (!(styles & DialogSizingBorder)) {
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+    }
+    w.installEventFilter(&w);
+    for (const ControlTemplate& control : dialogTemplate->controls) {
+        CreateItem(control);
+    }
+    w.adjustSize();
+}
+
+void Dialog::CreateItem(const ControlTemplate& control) {
+    if (window == nullptr) {
+        return;
+    }
+    QtWindow& w = *window;
+    QWidget* widget = nullptr;
+    const QString text = ToQString(control.text);
+    switch (control.kind) {
+        case ControlKind::Label: {
+            auto* label = new QLabel(text, w.client);
+            label->setWordWrap(true);
+            label->setAlignment(
+                (control.styles & StyleCentered ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+            if (control.styles & StyleSunken) {
+                label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            }
+            widget = label;
+            break;
+        }
+        case ControlKind::EtchedFrame: {
+            auto* frame = new QFrame(w.client);
+            frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+            widget = frame;
+            break;
+        }
+        case ControlKind::IconLabel: {
+            auto* label = new QLabel(w.client);
+            widget = label;
+            break;
+        }
+        case ControlKind::Edit: {
+            auto* edit = new QLineEdit(text, w.client);
+            edit->setFrame(control.styles & StyleBorder);
+            if (control.styles & StyleDigitsOnly) {
+                edit->setValidator(new QRegularExpressionValidator(
+                    QRegularExpression(QStringLiteral("[0-9]*")), edit));
+            }
+            widget = edit;
+            break;
+        }
+        case ControlKind::Button:
+        case ControlKind::DefaultButton: {
+            auto* button = new QPushButton(text, w.client);
+            button->setAutoDefault(true);
+            button->setDefault(control.kind == ControlKind::DefaultButton);
+            const int id = control.id;
+            QObject::connect(button, &QPushButton::clicked, &w, [this, id] { OnCommand(id); });
+            widget = button;
+            break;
+        }
+    }
+    widget->setGeometry(ToQRect(w.Map(control.rect)));
+    const bool focusable = control.kind == ControlKind::Edit ||
+                           control.kind == ControlKind::Button ||
+                           control.kind == ControlKind::DefaultButton;
+    widget->setFocusPolicy(focusable && (control.styles & StyleTabStop) ? Qt::StrongFocus
+                           : focusable                                  ? Qt::ClickFocus
+                                                                        : Qt::NoFocus);
+    if (focusable) {
+        widget->installEventFilter(&w);
+    }
+    widget->show();
+    if (control.id != -1) {
+        w.items[control.id] = widget;
+    }
+    if (control.kind == ControlKind::IconLabel) {
+        SetItemIcon(control.id, Icon::FromResource(control.iconId));
+    }
+    // Tab order follows the order in which the controls are made.
+    QWidget* previous = nullptr;
+    for (QWidget* child : w.client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->focusPolicy() & Qt::TabFocus) {
+            if (previous != nullptr) {
+                QWidget::setTabOrder(previous, child);
+            }
+            previous = child;
+        }
+    }
+}
+
+void Dialog::FocusFirstTabStop() {
+    for (QWidget* child : window->client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if ((child->focusPolicy() & Qt::TabFocus) && child->isEnabled()) {
+            child->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+void Dialog::SetItemText(int id, std::string_view text) {
+    QWidget* widget = ItemWidget(id);
+    const QString value = ToQString(text);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(value);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(value);
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        button->setText(value);
+    }
+}
+
+std::string Dialog::ItemText(int id) const {
+    QWidget* widget = ItemWidget(id);
+    QString value;
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        value = label->text();
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        value = edit->text();
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        value = button->text();
+    }
+    return value.toStdString();
+}
+
+void Dialog::EnableItem(int id, bool enabled) {
+    if (QWidget* widget = ItemWidget(id)) {
+        widget->setEnabled(enabled);
+    }
+}
+
+bool Dialog::IsItemEnabled(int id) const {
+    const QWidget* widget = ItemWidget(id);
+    return widget != nullptr && widget->isEnabled();
+}
+
+void Dialog::FocusItem(int id) {
+    if (QWidget* widget = ItemWidget(id)) {
+        widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+int Dialog::FocusedItem() const {
+    if (window == nullptr) {
+        return 0;
+    }
+    const QWidget* focused = window->focusWidget();
+    for (const auto& [id, widget] : window->items) {
+        if (widget == focused) {
+            return id;
+        }
+    }
+    return 0;
+}
+
+void Dialog::SelectItemText(int id) {
+    if (auto* edit = qobject_cast<QLineEdit*>(ItemWidget(id))) {
+        edit->selectAll();
+    }
+}
+
+std::string Dialog::SelectedItemText(int id) const {
+    const auto* edit = qobject_cast<QLineEdit*>(ItemWidget(id));
+    return edit == nullptr ? std::string() : edit->selectedText().toStdString();
+}
+
+void Dialog::LimitItemText(int id, int characters) {
+    if (auto* edit = qobject_cast<QLineEdit*>(ItemWidget(id))) {
+        edit->setMaxLength(characters);
+    }
+}
+
+void Dialog::SetItemIcon(int id, const Icon& icon) {
+    auto* label = qobject_cast<QLabel*>(ItemWidget(id));
+    if (label == nullptr) {
+        return;
+    }
+    window->itemIcons[id] = icon;
+    const QIcon qicon = ToQIcon(icon);
+    const int side = label->style()->pixelMetric(QStyle::PM_LargeIconSize);
+    label->setPixmap(qicon.pixmap(side, side));
+    if (label->width() == 0 || label->height() == 0) {
+        label->resize(side, side);  // an icon control without a size takes the icon's
+    }
+}
+
+Icon Dialog::ItemIcon(int id) const {
+    if (window == nullptr) {
+        return {};
+    }
+    const auto found = window->itemIcons.find(id);
+    return found == window->itemIcons.end() ? Icon() : found->second;
+}
+
+PixelRect Dialog::ItemRect(int id) const {
+    const QWidget* widget = ItemWidget(id);
+    return widget == nullptr ? PixelRect() : ToPixelRect(widget->geometry());
+}
+
+void Dialog::SetCaption(std::string_view caption) {
+    if (window != nullptr) {
+        window->setWindowTitle(ToQString(caption));
+    }
+}
+
+std::string Dialog::Caption() const {
+    return window == nullptr ? std::string() : window->windowTitle().toStdString();
+}
+
+void Dialog::SetWindowIcon(const Icon& icon) {
+    if (window != nullptr) {
+        window->windowIcon = icon;
+        window->setWindowIcon(ToQIcon(icon));
+    }
+}
+
+Icon Dialog::WindowIcon() const {
+    return window == nullptr ? Icon() : window->windowIcon;
+}
+
+PixelRect Dialog::MapDialogRect(const DialogRect& rect) const {
+    return window == nullptr ? PixelRect() : window->Map(rect);
+}
+
+PixelRect Dialog::WindowRect() const {
+    return window == nullptr ? PixelRect() : ToPixelRect(window->frameGeometry());
+}
+
+PixelRect Dialog::ClientRect() const {
+    return window == nullptr ? PixelRect()
+                             : PixelRect{0, 0, window->client->width(), window->client->height()};
+}
+
+void Dialog::CenterWindow() {
+    if (window == nullptr) {
+        return;
+    }
+    window->layout()->activate();
+    window->adjustSize();
+    const QWidget* owner = parent != nullptr ? parent->Window() : nullptr;
+    QRect area;
+    if (owner != nullptr && owner->isVisible()) {
+        area = owner->geometry();
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        area = screen->availableGeometry();
+    }
+    // Window frames are unknown before the first show, so centre the inner rectangles.
+    QRect placed = window->geometry();
+    placed.moveCenter(area.center());
+    window->setGeometry(placed);
+}
+
+void Dialog::Invalidate() {
+    if (window != nullptr) {
+        window->update();
+    }
+}
+
+QWidget* Dialog::Window() const {
+    return window.get();
+}
+
+QWidget* Dialog::ItemWidget(int id) const {
+    return window == nullptr ? nullptr : window->Item(id);
+}
+
+bool Dialog::OnInitDialog() {
+    UpdateData(false);
+    CenterWindow();
+    return true;
+}
+
+void Dialog::OnCommand(int id) {
+    if (id == CommandOk) {
+        OnOK();
+    } else if (id == CommandCancel) {
+        OnCancel();
+    }
+}
+
+void Dialog::OnOK() {
+    if (UpdateData(true)) {
+        EndDialog(CommandOk);
+    }
+}
+
+void Dialog::OnCancel() {
+    EndDialog(CommandCancel);
+}
+
+void Dialog::DoDataExchange(DataExchange& /*exchange*/) {
+}
+
+bool Dialog::PreTranslateKey(const KeyPress& /*key*/) {
+    return false;
+}
+
+void Dialog::OnSizing(SizingEdge /*edge*/, PixelRect& /*proposed*/) {
+}
+
+void Dialog::OnSize(int /*clientWidth*/, int /*clientHeight*/) {
+}
+
+void Dialog::OnDestroy() {
+}
+
+bool Dialog::UpdateData(bool saveAndValidate) {
+    DataExchange exchange(*this, saveAndValidate);
+    DoDataExchange(exchange);
+    return !exchange.Failed();
+}
+
+void SetModalHook(ModalHook* hook) {
+    modalHook = hook;
+}
+
+int TranslateAccelerator(const AcceleratorTable& table, const KeyPress& key) {
+    const auto found =
+        std::find_if(table.entries.begin(), table.entries.end(), [&key](const Accelerator& entry) {
+            return entry.virtualKey == key.virtualKey && entry.modifiers == key.modifiers;
+        });
+    return found == table.entries.end() ? 0 : found->command;
+}
+
+}  // namespace platform

@@ -33,7 +33,7 @@ int Application::ExitInstance() {
 void Application::AttachModule(ModuleInstance module) {
     instance = std::move(module);
     SplitPath parts = Split(instance.FileName());
-    appName = parts.fileName;
+    applicationName = parts.fileName;
     profileName = parts.fileName + ".INI";
     parts.extension = ".HLP";
     helpFilePath = Join(parts);

@@ -29,7 +29,7 @@ class Application {
     void AttachModule(ModuleInstance module);
 
     const ModuleInstance& Instance() const { return instance; }
-    const std::string& AppName() const { return appName; }
+    const std::string& ApplicationName() const { return applicationName; }
     const std::string& ProfileName() const { return profileName; }
     void SetProfileName(std::string name) { profileName = std::move(name); }
     // None until the program sets one.
@@ -45,7 +45,7 @@ class Application {
 
   private:
     ModuleInstance instance;
-    std::string appName;
+    std::string applicationName;
     std::string profileName;
     std::optional<std::string> registryKey;
     std::string helpFilePath;

@@ -23,7 +23,7 @@ constexpr int kButtonHeight = 14;
 
 std::string_view ApplicationName() {
     const Application* application = Application::Current();
-    return application == nullptr ? std::string_view() : application->AppName();
+    return application == nullptr ? std::string_view() : application->ApplicationName();
 }
 
 // A template whose text area is wide enough for the text's longest unbroken word (within

@@ -39,13 +39,12 @@ void ModalScript::Run(platform::Dialog& dialog) {
         << "step for \"" << step.caption << "\" did not end its dialog";
 }
 
-void PressKey(platform::Dialog& dialog, int qtKey, int qtModifiers) {
+void PressKey(platform::Dialog& dialog, Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QWidget* target = dialog.Window()->focusWidget();
     if (target == nullptr) {
         target = dialog.Window();
     }
-    QTest::keyClick(target, static_cast<Qt::Key>(qtKey),
-                    static_cast<Qt::KeyboardModifiers>(qtModifiers));
+    QTest::keyClick(target, key, modifiers);
 }
 
 void TypeText(platform::Dialog& dialog, int controlId, const std::string& text) {

@@ -2,6 +2,8 @@
 // which dialog it is, acts on it and ends it. Nested runs take their steps in order.
 #pragma once
 
+#include <QtCore/qnamespace.h>
+
 #include <deque>
 #include <functional>
 #include <string>
@@ -33,7 +35,7 @@ class ModalScript : public platform::ModalHook {
 };
 
 // Presses a key on the dialog's focused control (or the window), as the user would.
-void PressKey(platform::Dialog& dialog, int qtKey, int qtModifiers = 0);
+void PressKey(platform::Dialog& dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
 // Types text into a control, key by key.
 void TypeText(platform::Dialog& dialog, int controlId, const std::string& text);
 // Clicks a push button.

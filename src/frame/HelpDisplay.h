@@ -1,0 +1,22 @@
+// The browser route's target for a help topic: the page file and the URL argument.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qel::Windows {
+
+struct BrowserHelpTarget {
+    std::string file;      // the page in the help folder, with native separators
+    std::string argument;  // "file:///…#anchor", in quotation marks
+};
+
+// Splits `topic` at its last "#" into page and anchor (an empty topic is "index.html") and makes
+// the page's file in `helpDir` and its URL. Blanks pass unchanged; "%", "#" and "?" in the path are
+// escaped, since a browser would otherwise read them as URL syntax and open another page.
+BrowserHelpTarget MakeBrowserHelpTarget(const std::string& helpDir, std::string_view topic);
+
+// The argument as one word for a program: without its quotation marks.
+std::string Unquoted(const std::string& argument);
+
+}  // namespace qel::Windows

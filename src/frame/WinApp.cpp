@@ -1,0 +1,116 @@
+// The framework's application class.
+#include "frame/WinApp.h"
+
+#include "frame/HelpDisplay.h"
+#include "frame/PathParts.h"
+#include "frame/Trace.h"
+#include "platform/Shell.h"
+#include "platform/StandardMessageBox.h"
+
+namespace qel::Windows {
+namespace {
+
+constexpr const char* kBrowserHelpFailed = "Die Hilfedatei \"%s\" kann nicht angezeigt werden.";
+constexpr const char* kCompiledHelpFailed = "Die Online-Hilfe \"%s\" kann nicht angezeigt werden.";
+
+// Cuts `text` after `count` characters, never inside one.
+void KeepCharacters(std::string& text, std::size_t count) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (startsCharacter && characters++ == count) {
+            text.resize(i);
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+WinApp::WinApp() = default;
+
+WinApp::~WinApp() = default;
+
+bool WinApp::InitInstance() {
+    return SetUpPaths();
+}
+
+bool WinApp::SetUpPaths() {
+    modulePath = GetModulePath(Instance());
+    if (!modulePath.empty()) {
+        PathParts parts(modulePath);
+        moduleDir = parts.Directory();
+        parts.SetExtension(".ini");
+        SetProfileName(parts.ComposeFull());
+        // Registry paths keep the backslash on every platform.
+        SetRegistryKey("QelApps\\" + ApplicationName());
+        parts.SetExtension(".chm");
+        SetHelpFilePath(parts.ComposeFull());
+        helpDir = moduleDir + "help" + platform::PathSeparator;
+    }
+    appName = ApplicationName();
+    return !modulePath.empty();
+}
+
+void WinApp::SetMainWindow(platform::Dialog* window) {
+    SetMainWnd(window);
+    mainWindow = window;
+}
+
+void WinApp::DisplayHelp(std::string_view topic) {
+    if (useBrowserHelp) {
+        DisplayBrowserHelp(topic);
+    } else {
+        DisplayHHelp(topic);
+    }
+}
+
+void WinApp::DisplayBrowserHelp(std::string_view topic) {
+    const BrowserHelpTarget target = MakeBrowserHelpTarget(helpDir, topic);
+    const std::optional<std::string> opener = platform::FindOpener(target.file);
+    if (opener && platform::StartDetached(*opener, {Unquoted(target.argument)})) {
+        return;
+    }
+    platform::ShowStandardMessage(mainWindow, FormatPrintf(kBrowserHelpFailed, target.file),
+                                  platform::SystemIcon::Stop);
+}
+
+void WinApp::DisplayHHelp(std::string_view topic) {
+    const std::string request = HelpFilePath() + std::string(topic);
+    Trace("[qel::Windows::WinApp::DisplayHHelp] helpFile=\"%s\"\n", request);
+    if (!platform::OpenCompiledHelp(request)) {
+        platform::ShowStandardMessage(mainWindow, FormatPrintf(kCompiledHelpFailed, request),
+                                      platform::SystemIcon::Stop);
+    }
+}
+
+void WinApp::OnMessageHelp(int event, std::uint32_t context, void* data,
+                           MessageBoxDialog& /*box*/) {
+    if (event == MessageHelpRequested) {
+        auto* application = static_cast<WinApp*>(data);
+        application->DisplayHelp(application->helpMap.TopicFor(static_cast<std::int32_t>(context)));
+    }
+}
+
+int WinApp::ShowMessageText(std::string text, std::string_view caption, int kind) {
+    KeepCharacters(text, MaxMessageCharacters);
+    MessageBoxDialog box(mainWindow, std::move(text), std::string(caption), kind);
+    if (helpCallback != nullptr) {
+        box.SetHelpCallback(helpCallback, messageContext, callbackData);
+    }
+    return RunModal(box);
+}
+
+int WinApp::RunModal(platform::Dialog& dialog) {
+    platform::Dialog* remembered = mainWindow;
+    mainWindow = &dialog;
+    const int result = dialog.DoModal();
+    mainWindow = remembered;
+    return result;
+}
+
+WinApp* WinApp::Current() {
+    return dynamic_cast<WinApp*>(platform::Application::Current());
+}
+
+}  // namespace qel::Windows

@@ -1,0 +1,122 @@
+// Help topics: how they become files and URLs, how the browser is started, and what a user sees
+// when it cannot be.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "frame/HelpDisplay.h"
+#include "frame/WinApp.h"
+#include "support/ModalScript.h"
+#include "support/StandInOpener.h"
+
+namespace qel::Windows {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using testsupport::ModalScript;
+
+TEST(BrowserHelpTarget, TopicsSplitAtTheLastHashIntoFileAndUrl) {
+    const std::string dir = "/opt/gen/help/";
+    EXPECT_EQ(MakeBrowserHelpTarget(dir, "").file, "/opt/gen/help/index.html");
+    EXPECT_EQ(MakeBrowserHelpTarget(dir, "").argument, "\"file:///opt/gen/help/index.html\"");
+
+    const BrowserHelpTarget main = MakeBrowserHelpTarget(dir, "ref_dlg_main.html#content");
+    EXPECT_EQ(main.file, "/opt/gen/help/ref_dlg_main.html");
+    EXPECT_EQ(main.argument, "\"file:///opt/gen/help/ref_dlg_main.html#content\"");
+
+    EXPECT_EQ(MakeBrowserHelpTarget(dir, "a.html").argument, "\"file:///opt/gen/help/a.html\"");
+    const BrowserHelpTarget twice = MakeBrowserHelpTarget(dir, "a#b.html#c");
+    EXPECT_EQ(twice.file, "/opt/gen/help/a#b.html");
+    EXPECT_EQ(twice.argument, "\"file:///opt/gen/help/a%23b.html#c\"");
+}
+
+TEST(BrowserHelpTarget, BlanksStayAndUrlSyntaxInThePathIsEscaped) {
+    EXPECT_EQ(MakeBrowserHelpTarget("/home/u/Meine Spiele/help/", "index.html").argument,
+              "\"file:///home/u/Meine Spiele/help/index.html\"");
+    EXPECT_EQ(MakeBrowserHelpTarget("/home/u/C#/100%/Lösung?/help/", "x.html#l").argument,
+              "\"file:///home/u/C%23/100%25/Lösung%3F/help/x.html#l\"");
+    EXPECT_EQ(Unquoted("\"file:///a b\""), "file:///a b");
+}
+
+// A program at <temp>/Spiel mit Blanks/Gen with a help folder holding index.html.
+class HelpDisplayTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const fs::path folder = opener.Folder() / "Spiel mit Blanks";
+        fs::create_directories(folder / "help");
+        std::ofstream(folder / "help" / "index.html") << "<p/>";
+        std::ofstream(folder / "help" / "ref_meldungen.html") << "<p/>";
+        application.AttachModule(platform::ModuleInstance((folder / "Gen").string()));
+        application.InitInstance();
+        application.SetUseBrowserHelp(true);
+    }
+
+    testsupport::StandInOpener opener;
+    WinApp application;
+};
+
+TEST_F(HelpDisplayTest, TheBrowserGetsTheUrlAsOneArgument) {
+    application.DisplayHelp("ref_meldungen.html#l_e100");
+    EXPECT_THAT(opener.WaitForArguments(),
+                ElementsAre("file://" + application.HelpDir() + "ref_meldungen.html#l_e100"));
+    application.DisplayHelp();
+    EXPECT_THAT(opener.WaitForArguments(), ElementsAre(HasSubstr("Blanks/help/index.html")));
+}
+
+TEST_F(HelpDisplayTest, AMissingPageIsReportedWithItsFilePath) {
+    ModalScript script;
+    script.Expect("Gen", [this](platform::Dialog& d) {
+        EXPECT_THAT(d.ItemText(101), HasSubstr("Die Hilfedatei \"" + application.HelpDir() +
+                                               "fehlt.html\" kann nicht angezeigt werden."));
+        d.EndDialog(1);
+    });
+    application.DisplayHelp("fehlt.html#content");
+    EXPECT_FALSE(opener.WasStarted());
+}
+
+TEST_F(HelpDisplayTest, NoOpenerIsReportedToo) {
+    fs::remove(opener.Program());
+    const char* path = std::getenv("PATH");
+    setenv("PATH", opener.Folder().c_str(), 1);
+    ModalScript script;
+    script.Expect("Gen", [](platform::Dialog& d) {
+        EXPECT_THAT(d.ItemText(101), HasSubstr("index.html\" kann nicht angezeigt werden."));
+        d.EndDialog(1);
+    });
+    application.DisplayHelp("");
+    setenv("PATH", path, 1);
+}
+
+TEST_F(HelpDisplayTest, CompiledHelpTracesItsRequestThenReportsThatNoViewerExists) {
+    application.SetUseBrowserHelp(false);
+    ModalScript script;
+    script.Expect("Gen", [this](platform::Dialog& d) {
+        EXPECT_THAT(d.ItemText(101),
+                    HasSubstr("Die Online-Hilfe \"" + application.HelpFilePath() +
+                              "ref_dlg_main.html#content\" kann nicht angezeigt werden."));
+        d.EndDialog(1);
+    });
+    testing::internal::CaptureStderr();
+    application.DisplayHelp("ref_dlg_main.html#content");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "[qel::Windows::WinApp::DisplayHHelp] helpFile=\"" + application.HelpFilePath() +
+                  "ref_dlg_main.html#content\"\n");
+}
+
+TEST(HelpTopicMap, TheFirstTopicOfAnIdStays) {
+    HelpTopicMap map;
+    map.AddTopic(1, "ref_meldungen.html#l_e100");
+    map.AddTopic(2, "ref_meldungen.html#l_e101");
+    map.AddTopic(1, "anders.html");
+    EXPECT_EQ(map.Count(), 2);
+    EXPECT_EQ(map.FindTopic(2), 1);
+    EXPECT_EQ(map.FindTopic(3), -1);
+    EXPECT_EQ(map.TopicFor(1), "ref_meldungen.html#l_e100");
+    EXPECT_EQ(map.TopicFor(3), "");
+}
+
+}  // namespace
+}  // namespace qel::Windows

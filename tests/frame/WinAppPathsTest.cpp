@@ -1,0 +1,58 @@
+// The application's file locations and names, from the executable's path.
+#include <gtest/gtest.h>
+
+#include "frame/WinApp.h"
+
+namespace qel::Windows {
+namespace {
+
+struct Locations {
+    std::string modulePath, moduleDir, profile, registryKey, helpFile, helpDir, appName;
+};
+
+Locations SetUpFor(const std::string& executable) {
+    WinApp application;
+    application.AttachModule(platform::ModuleInstance(executable));
+    application.InitInstance();
+    return {application.ModulePath(),   application.ModuleDir(),
+            application.ProfileName(),  application.RegistryKey().value_or("(none)"),
+            application.HelpFilePath(), application.HelpDir(),
+            application.AppName()};
+}
+
+TEST(WinAppPaths, EverythingFollowsTheExecutablesNameAndFolder) {
+    const Locations gen = SetUpFor("/opt/gen/Gen");
+    EXPECT_EQ(gen.modulePath, "/opt/gen/Gen");
+    EXPECT_EQ(gen.moduleDir, "/opt/gen/");
+    EXPECT_EQ(gen.profile, "/opt/gen/Gen.ini");
+    EXPECT_EQ(gen.registryKey, "QelApps\\Gen");
+    EXPECT_EQ(gen.helpFile, "/opt/gen/Gen.chm");
+    EXPECT_EQ(gen.helpDir, "/opt/gen/help/");
+    EXPECT_EQ(gen.appName, "Gen");
+
+    const Locations renamed = SetUpFor("/opt/gen/Other");
+    EXPECT_EQ(renamed.profile, "/opt/gen/Other.ini");
+    EXPECT_EQ(renamed.helpFile, "/opt/gen/Other.chm");
+    EXPECT_EQ(renamed.registryKey, "QelApps\\Other");
+    EXPECT_EQ(renamed.helpDir, "/opt/gen/help/");
+}
+
+TEST(WinAppPaths, DotsInFoldersStayAndOnlyTheFileExtensionChanges) {
+    const Locations dotted = SetUpFor("/a.b/Gen.bin");
+    EXPECT_EQ(dotted.moduleDir, "/a.b/");
+    EXPECT_EQ(dotted.profile, "/a.b/Gen.ini");
+    EXPECT_EQ(dotted.helpFile, "/a.b/Gen.chm");
+    EXPECT_EQ(dotted.appName, "Gen");
+}
+
+TEST(WinAppPaths, AnUnknownExecutableLeavesPathsEmptyAndStartsAnyway) {
+    WinApp application;
+    application.AttachModule(platform::ModuleInstance(""));
+    EXPECT_FALSE(application.InitInstance());
+    EXPECT_EQ(application.ModuleDir(), "");
+    EXPECT_EQ(application.HelpDir(), "");
+    EXPECT_FALSE(application.RegistryKey().has_value());
+}
+
+}  // namespace
+}  // namespace qel::Windows

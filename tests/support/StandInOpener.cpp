@@ -1,0 +1,53 @@
+// The recording stand-in opener.
+#include "support/StandInOpener.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <thread>
+
+namespace testsupport {
+
+namespace fs = std::filesystem;
+
+StandInOpener::StandInOpener() {
+    static int made = 0;
+    folder = fs::temp_directory_path() /
+             ("opener-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
+    fs::create_directories(folder);
+    log = folder / "arguments.log";
+    std::ofstream(Program()) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '"
+                             << log.string() << ".tmp' && mv '" << log.string() << ".tmp' '"
+                             << log.string() << "'\n";
+    fs::permissions(Program(), fs::perms::owner_all);
+    const char* path = std::getenv("PATH");
+    oldPath = path == nullptr ? "" : path;
+    setenv("PATH", (folder.string() + ":" + oldPath).c_str(), 1);
+}
+
+StandInOpener::~StandInOpener() {
+    setenv("PATH", oldPath.c_str(), 1);
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+}
+
+bool StandInOpener::WasStarted() const {
+    return fs::exists(log);
+}
+
+std::vector<std::string> StandInOpener::WaitForArguments() {
+    for (int i = 0; i < 500 && !fs::exists(log); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    std::vector<std::string> lines;
+    std::ifstream in(log);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    fs::remove(log);
+    return lines;
+}
+
+}  // namespace testsupport

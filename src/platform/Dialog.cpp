@@ -468,7 +468,7 @@ PixelRect Dialog::MapDialogRect(const DialogRect& rect) const {
 }
 
 PixelRect Dialog::WindowRect() const {
-    return window == nullptr ? PixelRect() : ToPixelRect(window->frameGeometry());
+    return window == nullptr ? PixelRect() : ToPixelRect(window->geometry());
 }
 
 PixelRect Dialog::ClientRect() const {

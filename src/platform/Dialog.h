@@ -76,7 +76,8 @@ class Dialog {
     void SetWindowIcon(const Icon& icon);
     Icon WindowIcon() const;
     PixelRect MapDialogRect(const DialogRect& rect) const;
-    PixelRect WindowRect() const;  // on the screen, frame included
+    // On the screen, menu bar included; the window manager's frame is the desktop's, not ours.
+    PixelRect WindowRect() const;
     PixelRect ClientRect() const;  // from 0, 0
     // Centres the window over a visible owner, else in the primary screen's work area.
     void CenterWindow();

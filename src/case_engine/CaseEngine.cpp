@@ -3,7 +3,7 @@
 
 #include <algorithm>
 #include <array>
-#include <ranges>
+#include <span>
 #include <string>
 
 #include "case_engine/EngineMessages.h"
@@ -35,9 +35,8 @@ WitnessId LiarNamedBy(const Statement& liarStatement) {
     return liarStatement.GetClue().Code() & 15;
 }
 
-auto AttributeStatements(const StatementArray& caseStatements) {
-    return std::ranges::subrange(caseStatements.begin(),
-                                 caseStatements.begin() + kAttributeWitnessCount);
+std::span<const Statement> AttributeStatements(const StatementArray& caseStatements) {
+    return {caseStatements.begin(), kAttributeWitnessCount};
 }
 
 // The attributes that the statements of witnesses 1..6 declare present once the liar's is
@@ -217,7 +216,8 @@ bool CaseEngine::IsCompleteCase() const {
     }
     const SuspectId named = DeclaredAttributes(caseStatements, liar);
     return told == AttrMask && liarTellsAnAttribute &&
-           std::ranges::any_of(suspects, [named](const Suspect& s) { return s.Id() == named; });
+           std::any_of(suspects.begin(), suspects.end(),
+                       [named](const Suspect& s) { return s.Id() == named; });
 }
 
 }  // namespace schattwerk

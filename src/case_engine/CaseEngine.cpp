@@ -164,7 +164,7 @@ bool CaseEngine::Decode(const HintNumbers& hintNumbers) {
             return false;
         }
     }
-    // Each number may be its witness's and still the whole tell no case: contradictions, an
+    // Every number may be its witness's and the eight still make no case: contradictions, an
     // attribute told twice or never, a liar who tells nothing, or attributes that no suspect has.
     if (!IsCompleteCase()) {
         owner.ReportError(

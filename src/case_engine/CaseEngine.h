@@ -38,7 +38,8 @@ class CaseEngine {
     // Appends the statement of `witnessId` under `hintNumber` to the case, or reports that there
     // is none and returns false.
     bool LookUpHint(WitnessId witnessId, int hintNumber);
-    // The culprit whom the first six statements of the case name once the liar's is inverted.
+    // Sets the culprit to the suspect whose attributes the first six statements of the case
+    // declare present, the liar's statement inverted.
     void ComputeCulprit();
 
     const StatementArray& Statements() const { return statements; }

@@ -35,8 +35,10 @@ WitnessId LiarNamedBy(const Statement& liarStatement) {
     return liarStatement.GetClue().Code() & 15;
 }
 
+// The statements of witnesses 1..6, or as many of them as the case holds so far.
 std::span<const Statement> AttributeStatements(const StatementArray& caseStatements) {
-    return {caseStatements.begin(), kAttributeWitnessCount};
+    const int count = std::min(caseStatements.Count(), kAttributeWitnessCount);
+    return {caseStatements.begin(), static_cast<std::size_t>(count)};
 }
 
 // The attributes that the statements of witnesses 1..6 declare present once the liar's is

@@ -156,6 +156,8 @@ TEST_F(DecodeTest, ANumberOfAnotherWitnessIsError100WithItsValues) {
     EXPECT_EQ(FormatCaseError(error),
               "FEHLER 100: 12 ist keine gültige Hinweisnummer für Professor Quillon.");
     EXPECT_EQ(engine.CaseStatements().Count(), 0) << "later witnesses are not looked at";
+    engine.ComputeCulprit();  // on no statements: reads none of them
+    EXPECT_EQ(engine.Culprit().Id(), 0);
 
     for (const CatalogueRow& row : CatalogueRows()) {
         for (WitnessId w = 1; w <= WitnessCount; ++w) {

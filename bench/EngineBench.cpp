@@ -1,5 +1,8 @@
-// The case engine's work per command: make an engine, build its catalogues, generate a case.
+// The case engine's work per command: make an engine, build its catalogues, generate a case; and
+// decoding a typed case.
 #include <benchmark/benchmark.h>
+
+#include <chrono>
 
 #include "case_engine/CaseEngine.h"
 
@@ -21,6 +24,22 @@ void GenerateCommand(benchmark::State& state) {
     }
 }
 BENCHMARK(GenerateCommand);
+
+// One Decode of a valid case, timed alone: making the engine and its catalogues is not counted.
+void DecodeOnFreshEngine(benchmark::State& state) {
+    NoReports reporter;
+    const HintNumbers hints{74, 34, 55, 22, 86, 60, 47, 21};
+    for (auto _ : state) {
+        CaseEngine engine(reporter);
+        engine.BuildCatalogues();
+        const auto start = std::chrono::steady_clock::now();
+        const bool decoded = engine.Decode(hints);
+        const auto stop = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(decoded);
+        state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
+    }
+}
+BENCHMARK(DecodeOnFreshEngine)->UseManualTime()->Repetitions(9)->ReportAggregatesOnly(true);
 
 }  // namespace
 }  // namespace schattwerk

@@ -1,5 +1,8 @@
-// The case engine: owns the catalogues and one case, and draws a new random case.
+// The case engine: owns the catalogues and one case; draws a new random case or decodes one from
+// its hint numbers.
 #pragma once
+
+#include <array>
 
 #include "case_engine/ErrorReporter.h"
 #include "case_engine/RandomSource.h"
@@ -7,7 +10,10 @@
 
 namespace schattwerk {
 
-// Made fresh for one command: build the catalogues, generate a case, read it, discard.
+// The hint numbers of one case, for witnesses 1..8 in this order.
+using HintNumbers = std::array<int, WitnessCount>;
+
+// Made fresh for one command: build the catalogues, generate or decode a case, read it, discard.
 // A complete case holds eight statements of witnesses 1..8 in order; among witnesses 1..6 four
 // tell one attribute each and two nothing; the liar, if any, is one of the four and tells the
 // inverse; witness 7 tells the hiding place and witness 8 who lies.
@@ -21,8 +27,20 @@ class CaseEngine {
     void BuildWitnessCatalogue();
     void BuildSuspectCatalogue();
 
-    // Needs the catalogues.
+    // Need the catalogues.
     void Generate();
+    // Rebuilds the case that `hintNumbers` stand for and returns true; false once it has reported
+    // the one error of this attempt: the first number that is not its witness's (for the lowest
+    // such witness), or else numbers that make no complete case. A refused attempt leaves
+    // caseValid false and caseStatements with the statements found; the culprit and the liar's
+    // and place statements keep what they held before it.
+    bool Decode(const HintNumbers& hintNumbers);
+    // Appends the statement of `witnessId` under `hintNumber` to the case, or reports that there
+    // is none and returns false.
+    bool LookUpHint(WitnessId witnessId, int hintNumber);
+    // Sets the culprit to the suspect whose attributes the first six statements of the case
+    // declare present, the liar's statement inverted.
+    void ComputeCulprit();
 
     const StatementArray& Statements() const { return statements; }
     const WitnessArray& Witnesses() const { return witnesses; }
@@ -42,6 +60,7 @@ class CaseEngine {
     void AssignStatements();
     void AddWitnessStatement(const Witness& witness, ClueCode clueCode);
     WitnessId Liar() const;
+    bool IsCompleteCase() const;
 
     ErrorReporter& owner;
     StatementArray statements;

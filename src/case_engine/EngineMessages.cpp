@@ -15,6 +15,8 @@ struct MessageText {
 
 constexpr std::array kMessages{
     MessageText{MessageInvalidHint, "FEHLER 100: %d ist keine gültige Hinweisnummer für %s."},
+    MessageText{MessageUnsoundCase,
+                "FEHLER 101: Diese Hinweisnummern ergeben keinen gültigen Fall."},
 };
 
 }  // namespace

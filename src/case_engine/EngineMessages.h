@@ -11,6 +11,8 @@ namespace schattwerk {
 // A hint number that its witness has no statement for; filled with the number and the
 // witness's display name.
 inline constexpr unsigned MessageInvalidHint = 1;
+// Hint numbers that are each their witness's but together make no case that a game can hold.
+inline constexpr unsigned MessageUnsoundCase = 2;
 
 // The printf-style text of a message id; empty for an id without one.
 std::string_view EngineMessageText(unsigned messageId);

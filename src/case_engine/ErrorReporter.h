@@ -7,7 +7,7 @@ namespace schattwerk {
 
 struct CaseError {
     unsigned messageId = 0;  // id of the message text in the engine's message table
-    int hintNumber = 0;
+    int hintNumber = 0;      // the values of a message that takes them, in this order
     std::string witnessName;
 };
 

@@ -7,11 +7,13 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "case_engine/CaseEngine.h"
 #include "case_engine/EngineMessages.h"
 #include "case_engine/SharedGenerator.h"
 #include "cli/CaseReport.h"
+#include "cli/HintInput.h"
 #include "version/ProgramVersion.h"
 
 namespace schattwerk {
@@ -34,6 +36,11 @@ struct GenerateOptions {
     std::optional<std::uint32_t> seed;
     bool json = false;
     bool solution = false;
+};
+
+struct DecodeOptions {
+    std::vector<std::string> numbers;
+    bool json = false;
 };
 
 ReportOptions ReportOptionsOf(bool json, bool solution) {
@@ -81,7 +88,29 @@ int RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream&
 
 }  // namespace
 
-int RunCommandLine(int argc, const char* const* argv, std::istream& /*in*/, std::ostream& out,
+int RunDecode(std::span<const std::string> numbers, bool json, std::istream& in, std::ostream& out,
+              std::ostream& err) {
+    const bool fromInput = numbers.empty() || (numbers.size() == 1 && numbers[0] == "-");
+    const HintInput input = fromInput ? ReadHintNumbers(in) : ParseHintArguments(numbers);
+    if (!input.error.empty()) {
+        err << "schattwerk decode: " << input.error << '\n';
+        return ExitUsage;
+    }
+    StreamReporter reporter(err);
+    CaseEngine engine(reporter);
+    engine.BuildCatalogues();
+    if (!engine.Decode(input.numbers)) {
+        return ExitCaseError;
+    }
+    std::string buffer;
+    AppendCaseReport(engine, ReportOptionsOf(json, true), buffer);
+    if (!Flush(buffer, out) || !out.flush()) {
+        return WriteFailed(err);
+    }
+    return ExitSuccess;
+}
+
+int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                    std::ostream& err) {
     CLI::App app("New cases for the deduction game Dornak Schattwerk.", "schattwerk");
     app.set_version_flag("--version",
@@ -98,6 +127,14 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& /*in*/, std:
     generateCommand->add_flag("--solution", generate.solution, "Also print culprit and place");
     generateCommand->add_flag("--json", generate.json, "One JSON object per case and line");
 
+    DecodeOptions decode;
+    CLI::App* decodeCommand = app.add_subcommand(
+        "decode", "Decode the eight hint numbers of a case and print it with its solution.");
+    decodeCommand->add_option("numbers", decode.numbers,
+                              "The hint numbers of witnesses 1 to 8; none or - to read them from "
+                              "standard input, separated by white space");
+    decodeCommand->add_flag("--json", decode.json, "One JSON object on one line");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -105,6 +142,9 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& /*in*/, std:
     }
     if (generateCommand->parsed()) {
         return RunGenerate(generate, out, err);
+    }
+    if (decodeCommand->parsed()) {
+        return RunDecode(decode.numbers, decode.json, in, out, err);
     }
     return ExitUsage;
 }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <iosfwd>
+#include <span>
+#include <string>
 
 namespace schattwerk {
 
@@ -10,5 +12,11 @@ enum ExitCode { ExitSuccess = 0, ExitCaseError = 1, ExitUsage = 2 };
 // Returns the process's exit code; all output goes to `out` and `err`.
 int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                    std::ostream& err);
+
+// `schattwerk decode` once its options are parsed: the eight `numbers`, or none or "-" for
+// numbers on `in`. Prints the case with its solution; errors 100 and 101 exit with
+// ExitCaseError, wrong numbers or a wrong count with ExitUsage.
+int RunDecode(std::span<const std::string> numbers, bool json, std::istream& in, std::ostream& out,
+              std::ostream& err);
 
 }  // namespace schattwerk

@@ -1,12 +1,16 @@
-// The command line as a user calls it: output, reproducibility and exit codes.
+// The command line as a user calls it: output, reproducibility, exit codes, and decoding from
+// arguments and from standard input.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <streambuf>
 
 #include "case_engine/SharedGenerator.h"
 #include "cli/CommandLine.h"
+#include "cli/HintInput.h"
+#include "support/PossibleCases.h"
 
 namespace schattwerk {
 namespace {
@@ -122,6 +126,130 @@ TEST(CommandLine, UsageErrorsExitTwoAndNameTheArgument) {
         if (args.size() > 1) {
             EXPECT_THAT(run.err, HasSubstr(args[1].substr(0, 4))) << run.err;
         }
+    }
+}
+
+const std::vector<std::string> kWorkedExample{"74", "34", "55", "22", "86", "60", "47", "21"};
+
+std::vector<std::string> DecodeArgs(std::vector<std::string> numbers) {
+    numbers.insert(numbers.begin(), "decode");
+    return numbers;
+}
+
+TEST(CommandLine, DecodePrintsTheRowsAndTheSolution) {
+    const CliRun run = RunWith(DecodeArgs(kWorkedExample));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_THAT(run.err, IsEmpty());
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 10U);
+    EXPECT_EQ(lines[0], "Professor Quillon   74");
+    EXPECT_EQ(lines[7], "Kommissar Morvek    21");
+    EXPECT_EQ(lines[8], "Täter: Frau Sorrak");
+    EXPECT_EQ(lines[9], "Versteck: Kirmes");
+
+    const std::string typed = " 74\t34\r\n55 22\n\n86 60 47 21\n";
+    EXPECT_EQ(RunWith({"decode"}, typed).out, run.out);
+    EXPECT_EQ(RunWith({"decode", "-"}, typed).out, run.out);
+
+    const CliRun json = RunWith({"decode", "--json", "-"}, typed);
+    ASSERT_EQ(json.exitCode, 0);
+    const nlohmann::json report = nlohmann::json::parse(json.out);
+    EXPECT_EQ(report["culprit"], "Frau Sorrak");
+    EXPECT_EQ(report["place"], "Kirmes");
+    EXPECT_EQ(report["rows"][1]["hint"], 34);
+}
+
+// The command's whole path from the typed words to the printed solution, short of parsing the
+// options, for every case that generating can make.
+TEST(CommandLine, EveryPossibleCaseDecodesOnTheCommandLine) {
+    std::istringstream noInput;
+    ForEachPossibleCase([&](const PossibleCase& possible) {
+        std::vector<std::string> numbers;
+        for (const int hint : possible.hintNumbers) {
+            numbers.push_back(std::to_string(hint));
+        }
+        std::ostringstream out;
+        std::ostringstream err;
+        const int code = RunDecode(numbers, false, noInput, out, err);
+        const std::string solution = "Täter: " + std::string(*SuspectName(possible.culprit)) +
+                                     "\nVersteck: " + std::string(possible.place) + "\n";
+        if (code != 0 || !out.str().ends_with(solution)) {
+            ADD_FAILURE() << ::testing::PrintToString(numbers) << err.str();
+        }
+    });
+}
+
+TEST(CommandLine, DecodeErrorsPrintTheGermanTextAndExitOne) {
+    const CliRun invalid = RunWith(DecodeArgs({"74", "34", "55", "22", "86", "60", "47", "12"}));
+    EXPECT_EQ(invalid.exitCode, 1);
+    EXPECT_THAT(invalid.out, IsEmpty());
+    EXPECT_EQ(invalid.err,
+              "FEHLER 100: 12 ist keine gültige Hinweisnummer für Kommissar Morvek.\n");
+
+    const CliRun unsound = RunWith({"decode"}, "74 34 55 22 86 60 47 45");
+    EXPECT_EQ(unsound.exitCode, 1);
+    EXPECT_THAT(unsound.out, IsEmpty());
+    EXPECT_EQ(unsound.err, "FEHLER 101: Diese Hinweisnummern ergeben keinen gültigen Fall.\n");
+}
+
+TEST(CommandLine, DecodeUsageErrorsNameTheWrongArgument) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> wrong{
+        {{"74", "34", "55"}, "got 3: witness 4 has none"},
+        {{"74", "34", "55", "22", "86", "60", "47", "21", "9"},
+         "argument 9 (\"9\") is one too many"},
+        {{"74", "34", "x", "22", "86", "60", "47", "21"}, "argument 3 (\"x\") is not a whole"},
+        {{"74", "34", "55", "22", "86", "60", "47", "2147483648"}, "argument 8 (\"2147483648\")"},
+        {{"74", "34", "55", "22", "86", "60", "47", "21.0"}, "argument 8 (\"21.0\")"},
+        {{"74", "-"}, "argument 2 (\"-\")"},
+        {{"74", "34", "55", "22", "86", "60", "47", "-x"}, "-x"},
+    };
+    for (const auto& [numbers, message] : wrong) {
+        const CliRun run = RunWith(DecodeArgs(numbers));
+        EXPECT_EQ(run.exitCode, 2) << message;
+        EXPECT_THAT(run.out, IsEmpty());
+        EXPECT_THAT(run.err, HasSubstr(message));
+    }
+    const std::vector<std::pair<std::string, std::string>> wrongInput{
+        {"", "got 0 on standard input: witness 1 has none"},
+        {"74 34 55 22 86 60 47 21 9", "number 9 on standard input is one too many"},
+        {"74 34 55 22 86 60 47 2\x01", "number 8 on standard input is not a whole number"},
+        {std::string(5000, ' '), "standard input is longer than 4096 bytes"},
+    };
+    for (const auto& [input, message] : wrongInput) {
+        const CliRun run = RunWith({"decode"}, input);
+        EXPECT_EQ(run.exitCode, 2) << message;
+        EXPECT_THAT(run.err, HasSubstr(message));
+    }
+}
+
+// Standard input that never ends: one byte pattern, repeated for ever.
+class EndlessInput : public std::streambuf {
+  public:
+    explicit EndlessInput(std::string pattern) : pattern(std::move(pattern)) {
+        setg(this->pattern.data(), this->pattern.data(),
+             this->pattern.data() + this->pattern.size());
+    }
+    std::size_t bytesRead = 0;
+
+  protected:
+    int_type underflow() override {
+        bytesRead += pattern.size();
+        setg(pattern.data(), pattern.data(), pattern.data() + pattern.size());
+        return traits_type::to_int_type(pattern.front());
+    }
+
+  private:
+    std::string pattern;
+};
+
+TEST(CommandLine, EndlessInputIsReadOnlyAsFarAsNeeded) {
+    for (const std::string& pattern : {std::string("74 "), std::string(" \n"), std::string(1, '\0'),
+                                       std::string("\xff\xfe"
+                                                   "7")}) {
+        EndlessInput endless(pattern);
+        std::istream in(&endless);
+        EXPECT_THAT(ReadHintNumbers(in).error, Not(IsEmpty()));
+        EXPECT_LE(endless.bytesRead, 4096U + pattern.size());
     }
 }
 

@@ -68,7 +68,7 @@ class ReadOnlyFile {
 
 std::vector<std::byte> FindVersionBlock(const ReadAt& read, std::uint64_t fileSize) {
     const std::optional<ElfSection> section = FindElfSection(read, fileSize, kVersionSectionName);
-    if (!section) {
+    if (!section || section->size == 0) {
         return {};
     }
     std::vector<std::byte> bytes(static_cast<std::size_t>(std::min(section->size, kMaxBlockSize)));

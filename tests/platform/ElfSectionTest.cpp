@@ -26,7 +26,9 @@ std::optional<ElfSection> Find(const std::vector<std::byte>& image, std::string_
         if (offset > image.size() || out.size() > image.size() - offset) {
             return false;
         }
-        std::memcpy(out.data(), image.data() + offset, out.size());
+        if (!out.empty()) {
+            std::memcpy(out.data(), image.data() + offset, out.size());
+        }
         return true;
     };
     return FindElfSection(read, image.size(), name);

@@ -238,6 +238,10 @@ bool RegistryHive::FileEmpty() const {
     return std::filesystem::file_size(file, error) == 0 && !error;
 }
 
+// An empty file is a hive not yet made (another process may be making it right now); any other
+// file must carry the hive's mark, be exactly as long as its pages, hold the hive's tables and
+// pass SQLite's own check. SQLite alone would take a file shorter than its header for an empty
+// database, and a cut-off last page for a whole one, and write over them.
 int RegistryHive::Check(bool create) {
     if (FileEmpty()) {
         return create ? Initialise() : kRegistryNotFound;
@@ -251,10 +255,6 @@ int RegistryHive::Check(bool create) {
     return result;
 }
 
-// An empty file is a hive not yet made (another process may be making it right now); any other
-// file must carry the hive's mark, be exactly as long as its pages, hold the hive's tables and
-// pass SQLite's own check. SQLite alone would take a file shorter than its header for an empty
-// database, and a cut-off last page for a whole one, and write over them.
 int RegistryHive::CheckContents() {
     std::int64_t mark = 0;
     std::int64_t pages = 0;

@@ -191,6 +191,9 @@ TEST_F(RegistrySettingsTest, DeleteSectionRemovesNestedKeysDepthFirst) {
     EXPECT_FALSE(store.DeleteSection("Fenster"));
     EXPECT_FALSE(store.DeleteSection(""));
     EXPECT_TRUE(KeyExists("Software\\QelApps\\Gen\\Andere"));
+    RegistrySettings keyless;
+    keyless.SetKeyName("QelApps\\Fehlt");
+    EXPECT_TRUE(keyless.DeleteSection("Fenster"));
 }
 
 TEST_F(RegistrySettingsTest, WithoutAKeyNameSectionsStillHaveAKeyOfTheirOwn) {

@@ -13,8 +13,8 @@ struct FileVersion {
     std::uint16_t build = 0;
 };
 
-// "v<major>.<minor, two digits at least>", then a letter for a non-zero release (1 = a) and
-// " (Build XXXX)" in upper-case hexadecimal for a non-zero build.
+// "v<major>.<minor, two digits at least>", then a letter for a non-zero release (1 = a, up to 30
+// = '~', beyond that U+FFFD) and " (Build XXXX)" in upper-case hexadecimal for a non-zero build.
 std::string FormatVersionText(const FileVersion& version);
 
 }  // namespace schattwerk

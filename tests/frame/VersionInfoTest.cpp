@@ -1,0 +1,152 @@
+// Version information: the version text of every kind of version, the choice of translation, and
+// the program's own executable read back, as the About box will read it.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "TestFiles.h"
+#include "frame/VersionInfo.h"
+#include "platform/VersionBlock.h"
+#include "version/ProgramVersion.h"
+
+namespace qel::Windows {
+namespace {
+
+platform::VersionBlockContents Contents(std::array<std::uint16_t, 4> version) {
+    platform::VersionBlockContents contents;
+    contents.fileVersion = version;
+    contents.productVersion = {9, 9, 9, 9};
+    contents.stringTables.push_back(
+        {"040704b0",
+         {{"ProductName", "Deutsch"}, {"Cut", std::string("vorne\0hinten", 12)}, {"Leer", ""}}});
+    contents.stringTables.push_back({"040904b0", {{"ProductName", "English"}}});
+    contents.translations = {{0x0407, 0x04B0}, {0x0409, 0x04B0}};
+    return contents;
+}
+
+class VersionInfoTest : public ::testing::Test {
+  protected:
+    std::string Executable(const platform::VersionBlockContents& contents) {
+        const std::string path = folder.Path() / ("program" + std::to_string(files++));
+        testsupport::WriteFile(
+            path,
+            testsupport::MakeElfImage({{".text", {std::byte{1}}},
+                                       {".qel.version", platform::BuildVersionBlock(contents)}}));
+        return path;
+    }
+
+    testsupport::ConfigFolder folder;
+    int files = 0;
+};
+
+TEST_F(VersionInfoTest, VersionTextShowsMinorTwoDigitsReleaseLetterAndBuild) {
+    struct Example {
+        std::array<std::uint16_t, 4> version;
+        const char* text;
+    };
+    const Example examples[] = {
+        {{1, 2, 0, 0}, "v1.02"},
+        {{1, 2, 1, 0}, "v1.02a"},
+        {{1, 12, 0, 31}, "v1.12 (Build 001F)"},
+        {{2, 5, 3, 300}, "v2.05c (Build 012C)"},
+        {{1, 5, 0, 0}, "v1.05"},
+        {{1, 123, 0, 0}, "v1.123"},
+        {{1, 2, 0, 255}, "v1.02 (Build 00FF)"},
+        {{0, 0, 26, 0xFFFF}, "v0.00z (Build FFFF)"},
+        {{65535, 65535, 30, 0}, "v65535.65535~"},
+        // Beyond '~' there is no letter; the text stays valid UTF-8 without a zero in it.
+        {{1, 2, 31, 0}, "v1.02\uFFFD"},
+        {{1, 2, 160, 7}, "v1.02\uFFFD (Build 0007)"},
+    };
+    for (const Example& example : examples) {
+        VersionInfo info;
+        ASSERT_TRUE(info.Load(Executable(Contents(example.version)), 0));
+        EXPECT_EQ(info.VersionText(), example.text);
+        std::uint16_t numbers[4];
+        ASSERT_TRUE(info.GetFixedVersion(numbers[0], numbers[1], numbers[2], numbers[3]));
+        EXPECT_TRUE(std::equal(std::begin(numbers), std::end(numbers), example.version.begin()));
+    }
+}
+
+TEST_F(VersionInfoTest, SelectsTheTranslationByIndexAndTheFirstBeyondTheTable) {
+    VersionInfo info;
+    ASSERT_TRUE(info.Load(Executable(Contents({1, 2, 0, 0})), 1));
+    EXPECT_EQ(info.StringPrefix(), "\\StringFileInfo\\040904B0\\");
+    EXPECT_EQ(info.QueryString("ProductName"), "English");
+    info.SelectTranslation(2);
+    EXPECT_EQ(info.StringPrefix(), "\\StringFileInfo\\040704B0\\");
+    EXPECT_EQ(info.QueryString("ProductName"), "Deutsch");
+}
+
+TEST_F(VersionInfoTest, ABlockWithoutTranslationsUsesLanguageZeroAndUnicode) {
+    platform::VersionBlockContents contents = Contents({1, 2, 0, 0});
+    contents.translations.clear();
+    contents.stringTables.push_back({"000004B0", {{"ProductName", "Neutral"}}});
+    VersionInfo info;
+    ASSERT_TRUE(info.Load(Executable(contents), 0));
+    EXPECT_EQ(info.StringPrefix(), "\\StringFileInfo\\000004B0\\");
+    EXPECT_EQ(info.QueryString("ProductName"), "Neutral");
+}
+
+TEST_F(VersionInfoTest, StringsEndAtTheirFirstZeroAndMissingOnesAreEmpty) {
+    VersionInfo info;
+    ASSERT_TRUE(info.Load(Executable(Contents({1, 2, 0, 0})), 0));
+    EXPECT_EQ(info.QueryString("Cut"), "vorne");
+    EXPECT_EQ(info.QueryString("Leer"), "");
+    EXPECT_EQ(info.QueryString("Missing"), "");
+    EXPECT_EQ(info.QueryString(""), "");
+}
+
+TEST_F(VersionInfoTest, AFileWithoutABlockLeavesTheObjectEmpty) {
+    const std::string withBlock = Executable(Contents({1, 2, 0, 0}));
+    const std::string withoutBlock = folder.Path() / "plain";
+    testsupport::WriteFile(withoutBlock, testsupport::MakeElfImage({{".text", {std::byte{1}}}}));
+    for (const std::string& path :
+         {withoutBlock, std::string("/bin/sh"), (folder.Path() / "missing").string()}) {
+        VersionInfo info;
+        ASSERT_TRUE(info.Load(withBlock, 0));
+        // The second load starts from empty: nothing of the first block is left.
+        EXPECT_FALSE(info.Load(path, 0)) << path;
+        EXPECT_EQ(info.VersionText(), "");
+        EXPECT_EQ(info.QueryString("ProductName"), "");
+        EXPECT_EQ(info.StringPrefix(), "");
+        std::uint16_t major = 7, minor = 7, release = 7, build = 7;
+        EXPECT_FALSE(info.GetFixedVersion(major, minor, release, build));
+        EXPECT_EQ(major + minor + release + build, 28);
+    }
+}
+
+TEST(ProgramVersionBlock, TheCommandLineCarriesTheProgramsVersion) {
+    VersionInfo info;
+    ASSERT_TRUE(info.Load(SCHATTWERK_CLI_PATH, 0));
+    EXPECT_EQ(info.StringPrefix(), "\\StringFileInfo\\040704B0\\");
+    EXPECT_EQ(info.QueryString("ProductName"), "Dornak-Schattwerk-Generator");
+    EXPECT_EQ(info.QueryString("InternalName"), "Dornak-Schattwerk-Generator");
+    EXPECT_EQ(info.QueryString("FileDescription"),
+              "Generator für neue Fälle zum Spiel \"Dornak Schattwerk\".");
+    EXPECT_EQ(info.QueryString("FileVersion"), "1, 2, 0, 0");
+    EXPECT_EQ(info.QueryString("ProductVersion"), "1, 2, 0, 0");
+    EXPECT_EQ(info.QueryString("OriginalFilename"), "schattwerk");
+    EXPECT_NE(info.QueryString("CompanyName"), "");
+    EXPECT_NE(info.QueryString("LegalCopyright"), "");
+    for (const char* empty : {"Comments", "LegalTrademarks", "PrivateBuild", "SpecialBuild"}) {
+        EXPECT_EQ(info.QueryString(empty), "") << empty;
+    }
+    EXPECT_EQ(info.VersionText(), "v1.02");
+}
+
+TEST(ProgramVersionBlock, TheCommandLinesVersionOptionAgreesWithItsBlock) {
+    VersionInfo info;
+    ASSERT_TRUE(info.Load(SCHATTWERK_CLI_PATH, 0));
+    FILE* run = ::popen(SCHATTWERK_CLI_PATH " --version", "r");
+    ASSERT_NE(run, nullptr);
+    std::string output;
+    for (int c; (c = std::fgetc(run)) != EOF;) {
+        output.push_back(static_cast<char>(c));
+    }
+    EXPECT_EQ(::pclose(run), 0);
+    EXPECT_EQ(output, info.QueryString("ProductName") + " " + info.VersionText() + "\n");
+}
+
+}  // namespace
+}  // namespace qel::Windows

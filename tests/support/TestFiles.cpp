@@ -1,0 +1,135 @@
+// ELF images, whole files and a temporary configuration folder for tests.
+#include "TestFiles.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace testsupport {
+namespace {
+
+class ImageWriter {
+  public:
+    explicit ImageWriter(bool bigEndian) : bigEndian(bigEndian) {}
+
+    void Put(std::size_t at, std::size_t width, std::uint64_t value) {
+        if (bytes.size() < at + width) {
+            bytes.resize(at + width);
+        }
+        for (std::size_t i = 0; i < width; ++i) {
+            const std::size_t shift = 8 * (bigEndian ? width - 1 - i : i);
+            bytes[at + i] = static_cast<std::byte>(value >> shift & 0xFF);
+        }
+    }
+    std::size_t Append(std::span<const std::byte> data) {
+        bytes.resize((bytes.size() + 3) & ~std::size_t{3});
+        const std::size_t at = bytes.size();
+        bytes.insert(bytes.end(), data.begin(), data.end());
+        return at;
+    }
+
+    std::vector<std::byte> bytes;
+
+  private:
+    bool bigEndian;
+};
+
+}  // namespace
+
+std::vector<std::byte> MakeElfImage(const std::vector<ImageSection>& sections, bool wide,
+                                    bool bigEndian) {
+    ImageWriter image(bigEndian);
+    const std::size_t headerSize = wide ? 64 : 52;
+    const std::size_t entrySize = wide ? 64 : 40;
+    const std::size_t word = wide ? 8 : 4;
+    image.bytes.resize(headerSize);
+    const unsigned char ident[] = {0x7F,
+                                   'E',
+                                   'L',
+                                   'F',
+                                   static_cast<unsigned char>(wide ? 2 : 1),
+                                   static_cast<unsigned char>(bigEndian ? 2 : 1),
+                                   1};
+    for (std::size_t i = 0; i < sizeof ident; ++i) {
+        image.bytes[i] = std::byte{ident[i]};
+    }
+    image.Put(16, 2, 1);  // relocatable
+    image.Put(20, 4, 1);
+
+    std::vector<std::size_t> offsets;
+    std::string names(1, '\0');
+    std::vector<std::size_t> nameOffsets;
+    for (const ImageSection& section : sections) {
+        offsets.push_back(image.Append(section.bytes));
+        nameOffsets.push_back(names.size());
+        names += section.name + '\0';
+    }
+    nameOffsets.push_back(names.size());
+    names += std::string(".shstrtab") + '\0';
+    const std::size_t namesAt = image.Append(std::as_bytes(std::span(names)));
+
+    const std::size_t count = sections.size() + 2;
+    const std::size_t tableAt = image.Append(std::vector<std::byte>(count * entrySize));
+    image.Put(wide ? 0x28 : 0x20, word, tableAt);
+    image.Put(wide ? 0x34 : 0x28, 2, headerSize);
+    image.Put(wide ? 0x3A : 0x2E, 2, entrySize);
+    image.Put(wide ? 0x3C : 0x30, 2, count);
+    image.Put(wide ? 0x3E : 0x32, 2, count - 1);
+    const auto putEntry = [&](std::size_t index, std::size_t name, std::uint32_t type,
+                              std::size_t offset, std::size_t size) {
+        const std::size_t at = tableAt + index * entrySize;
+        image.Put(at, 4, name);
+        image.Put(at + 4, 4, type);
+        image.Put(at + (wide ? 24 : 16), word, offset);
+        image.Put(at + (wide ? 32 : 20), word, size);
+    };
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        putEntry(i + 1, nameOffsets[i], sections[i].type, offsets[i], sections[i].bytes.size());
+    }
+    putEntry(count - 1, nameOffsets.back(), 3, namesAt, names.size());
+    return image.bytes;
+}
+
+void WriteFile(const std::filesystem::path& path, std::span<const std::byte> bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    if (!out) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
+}
+
+std::vector<std::byte> ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<char> chars{std::istreambuf_iterator<char>(in),
+                                  std::istreambuf_iterator<char>()};
+    const auto bytes = std::as_bytes(std::span(chars));
+    return {bytes.begin(), bytes.end()};
+}
+
+ConfigFolder::ConfigFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "schattwerk-test-XXXXXX");
+    if (!::mkdtemp(pattern.data())) {
+        throw std::runtime_error("cannot make a temporary folder");
+    }
+    path = pattern;
+    if (const char* former = std::getenv("XDG_CONFIG_HOME")) {
+        hadConfig = true;
+        formerConfig = former;
+    }
+    ::setenv("XDG_CONFIG_HOME", path.c_str(), 1);
+}
+
+ConfigFolder::~ConfigFolder() {
+    if (hadConfig) {
+        ::setenv("XDG_CONFIG_HOME", formerConfig.c_str(), 1);
+    } else {
+        ::unsetenv("XDG_CONFIG_HOME");
+    }
+    std::error_code error;
+    std::filesystem::remove_all(path, error);
+}
+
+}  // namespace testsupport

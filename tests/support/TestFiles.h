@@ -1,0 +1,46 @@
+// Files that the platform and frame tests make: ELF images with chosen sections, whole files, and
+// a folder of their own that stands in for the user's configuration folder.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+struct ImageSection {
+    std::string name;
+    std::vector<std::byte> bytes;
+    std::uint32_t type = 1;  // with bytes in the file
+};
+
+// An ELF file with these sections after the null one, the section names last; header, data,
+// names, then the section table.
+std::vector<std::byte> MakeElfImage(const std::vector<ImageSection>& sections, bool wide = true,
+                                    bool bigEndian = false);
+
+void WriteFile(const std::filesystem::path& path, std::span<const std::byte> bytes);
+std::vector<std::byte> ReadFile(const std::filesystem::path& path);
+
+// A fresh folder, removed with everything in it at the end; while it lives it is the user's
+// configuration folder ($XDG_CONFIG_HOME).
+class ConfigFolder {
+  public:
+    ConfigFolder();
+    ~ConfigFolder();
+    ConfigFolder(const ConfigFolder&) = delete;
+    ConfigFolder& operator=(const ConfigFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path; }
+    std::filesystem::path HiveFile() const { return path / "qelapps" / "current-user.sqlite"; }
+
+  private:
+    std::filesystem::path path;
+    std::string formerConfig;
+    bool hadConfig = false;
+};
+
+}  // namespace testsupport

@@ -3,6 +3,7 @@
 
 #include "frame/HelpDisplay.h"
 #include "frame/PathParts.h"
+#include "frame/RegistrySettings.h"
 #include "frame/Trace.h"
 #include "platform/Shell.h"
 #include "platform/StandardMessageBox.h"

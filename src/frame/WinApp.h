@@ -3,12 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "frame/HelpTopicMap.h"
 #include "frame/MessageBoxDialog.h"
 #include "frame/Printf.h"
+#include "frame/SettingsStore.h"
 #include "platform/Application.h"
 #include "platform/Resources.h"
 
@@ -21,11 +23,14 @@ class WinApp : public platform::Application {
     WinApp();
     ~WinApp() override;
 
-    // Framework start-up: paths and names; returns what SetUpPaths returned.
+    // Framework start-up: paths and names, then the settings store; returns what SetUpPaths
+    // returned.
     bool InitInstance() override;
     // Sets the paths and names from the executable's path; false when it could not be found.
     virtual bool SetUpPaths();
     void SetMainWindow(platform::Dialog* window);
+    // Makes a new settings store under the registry key name, in place of any former one.
+    void CreateSettings();
 
     // Shows a help topic ("page" or "page#anchor"; empty for the start page) by the route that
     // UseBrowserHelp selects. Failures are reported to the user.
@@ -56,6 +61,7 @@ class WinApp : public platform::Application {
     void SetUseBrowserHelp(bool browser) { useBrowserHelp = browser; }
     HelpTopicMap& HelpMap() { return helpMap; }
     std::uint32_t MessageContext() const { return messageContext; }
+    SettingsStore* Settings() const { return settings.get(); }
     const std::string& ModulePath() const { return modulePath; }
     const std::string& ModuleDir() const { return moduleDir; }
     const std::string& HelpDir() const { return helpDir; }
@@ -73,6 +79,7 @@ class WinApp : public platform::Application {
     MessageHelpCallback helpCallback = &WinApp::OnMessageHelp;
     std::uint32_t messageContext = 0;
     void* callbackData = this;
+    std::unique_ptr<SettingsStore> settings;
     std::string modulePath;
     std::string moduleDir;
     std::string helpDir;

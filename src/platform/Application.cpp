@@ -12,13 +12,13 @@ Application* current = nullptr;
 
 }  // namespace
 
-Application::Application() {
+Application::Application() : previous(current) {
     current = this;
 }
 
 Application::~Application() {
     if (current == this) {
-        current = nullptr;
+        current = previous;
     }
 }
 

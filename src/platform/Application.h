@@ -40,10 +40,11 @@ class Application {
     Dialog* MainWnd() const { return mainWnd; }
     void SetMainWnd(Dialog* window) { mainWnd = window; }
 
-    // The one application object of the process, once made.
+    // The application object of the process: the one made last and not yet gone.
     static Application* Current();
 
   private:
+    Application* previous;
     ModuleInstance instance;
     std::string applicationName;
     std::string profileName;

@@ -16,9 +16,6 @@ namespace platform {
 
 class DataExchange;
 
-// Command ids that the platform itself sends.
-enum StandardCommand : int { CommandOk = 1, CommandCancel = 2 };
-
 // A rectangle in pixels.
 struct PixelRect {
     int left = 0;

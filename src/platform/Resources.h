@@ -12,6 +12,10 @@
 
 namespace platform {
 
+// Command ids that the platform itself sends: Enter on a dialog without a default button, and Esc
+// or the close box.
+enum StandardCommand : int { CommandOk = 1, CommandCancel = 2 };
+
 // A rectangle in dialog units: a quarter of the dialog font's average character width across, an
 // eighth of its height down.
 struct DialogRect {

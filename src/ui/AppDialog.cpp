@@ -1,6 +1,8 @@
 // The resource dialogs' base.
 #include "ui/AppDialog.h"
 
+#include "frame/WinApp.h"
+
 namespace schattwerk {
 
 AppDialog::AppDialog(int iconId, int acceleratorId, int templateId, platform::Dialog* parent)
@@ -24,6 +26,12 @@ bool AppDialog::SetIconResource(int id) {
 bool AppDialog::SetAcceleratorResource(int id) {
     accelerators = platform::Resources::Accelerators(id);
     return accelerators != nullptr;
+}
+
+void AppDialog::DisplayHelp(std::string_view topic) {
+    if (qel::Windows::WinApp* application = qel::Windows::WinApp::Current()) {
+        application->DisplayHelp(topic);
+    }
 }
 
 bool AppDialog::OnInitDialog() {

@@ -2,6 +2,8 @@
 // reach the dialog before its keyboard navigation does.
 #pragma once
 
+#include <string_view>
+
 #include "ui/MinSizeDialog.h"
 
 namespace schattwerk {
@@ -17,6 +19,9 @@ class AppDialog : public MinSizeDialog {
     bool SetAcceleratorResource(int id);
 
   protected:
+    // Shows a help topic through the application; nothing without one.
+    static void DisplayHelp(std::string_view topic = {});
+
     bool OnInitDialog() override;
     bool PreTranslateKey(const platform::KeyPress& key) override;
 

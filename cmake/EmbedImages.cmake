@@ -1,0 +1,17 @@
+# Writes a C++ source that holds the given image files as byte arrays, for the program's icon.
+# Run with: cmake -DOUTPUT=<file.cpp> -DIMAGES=<a.png;b.png> -P EmbedImages.cmake
+set(source "// Generated at build time from the icon's images; do not edit.\n")
+string(APPEND source "#include \"app/IconImages.h\"\n\nnamespace schattwerk {\nnamespace {\n\n")
+set(names "")
+set(index 0)
+foreach(image IN LISTS IMAGES)
+    file(READ "${image}" hex HEX)
+    string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+    string(APPEND source "const std::uint8_t image${index}[] = {${bytes}};\n")
+    list(APPEND names "image${index}")
+    math(EXPR index "${index} + 1")
+endforeach()
+list(JOIN names ", " joined)
+string(APPEND source "\n}  // namespace\n\nstd::vector<std::span<const std::uint8_t>> ProgramIconImages() {\n")
+string(APPEND source "    return {${joined}};\n}\n\n}  // namespace schattwerk\n")
+file(WRITE "${OUTPUT}" "${source}")

@@ -40,6 +40,15 @@ int MulDiv(int value, int numerator, int denominator) {
     return static_cast<int>((product >= 0 ? product + half : product - half) / denominator);
 }
 
+// An icon control without a size takes the icon's.
+void ShowIcon(QLabel& label, const Icon& icon) {
+    const int side = label.style()->pixelMetric(QStyle::PM_LargeIconSize);
+    label.setPixmap(ToQIcon(icon).pixmap(side, side));
+    if (label.width() == 0 || label.height() == 0) {
+        label.resize(side, side);
+    }
+}
+
 PixelRect ToPixelRect(const QRect& rect) {
     return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
@@ -320,7 +329,11 @@ void Dialog::CreateItem(const ControlTemplate& control) {
         w.items[control.id] = widget;
     }
     if (control.kind == ControlKind::IconLabel) {
-        SetItemIcon(control.id, Icon::FromResource(control.iconId));
+        const Icon icon = Icon::FromResource(control.iconId);
+        ShowIcon(*static_cast<QLabel*>(widget), icon);
+        if (control.id != -1) {
+            w.itemIcons[control.id] = icon;
+        }
     }
     // Tab order follows the order in which the controls are made.
     QWidget* previous = nullptr;
@@ -416,16 +429,9 @@ void Dialog::LimitItemText(int id, int characters) {
 }
 
 void Dialog::SetItemIcon(int id, const Icon& icon) {
-    auto* label = qobject_cast<QLabel*>(ItemWidget(id));
-    if (label == nullptr) {
-        return;
-    }
-    window->itemIcons[id] = icon;
-    const QIcon qicon = ToQIcon(icon);
-    const int side = label->style()->pixelMetric(QStyle::PM_LargeIconSize);
-    label->setPixmap(qicon.pixmap(side, side));
-    if (label->width() == 0 || label->height() == 0) {
-        label->resize(side, side);  // an icon control without a size takes the icon's
+    if (auto* label = qobject_cast<QLabel*>(ItemWidget(id))) {
+        window->itemIcons[id] = icon;
+        ShowIcon(*label, icon);
     }
 }
 

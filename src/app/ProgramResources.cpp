@@ -3,6 +3,7 @@
 
 #include "app/IconImages.h"
 #include "case_engine/EngineMessages.h"
+#include "case_model/Ids.h"
 #include "ui/ResourceIds.h"
 
 namespace schattwerk {
@@ -17,24 +18,25 @@ constexpr unsigned kSunkenLabel = platform::StyleGroup | platform::StyleSunken;
 constexpr unsigned kCentredLabel = platform::StyleGroup | platform::StyleCentered;
 constexpr unsigned kHintField = platform::StyleBorder | platform::StyleTabStop |
                                 platform::StyleDigitsOnly | platform::StyleAutoScroll;
-constexpr int kRowTop = 14;
-constexpr int kRowStep = 14;
+// The eight witness rows stand 14 units apart from y = 14 on.
+constexpr int RowTop(int row) {
+    return 14 + 14 * row;
+}
+
+// Row i of the witness list, at the same place in the main dialog and the hint entry.
+ControlTemplate WitnessLabel(int row) {
+    return {
+        WitnessLabelFirst + row, ControlKind::Label, {14, RowTop(row), 72, 10}, "-", kGroupLabel};
+}
 
 std::vector<ControlTemplate> MainDialogControls() {
     std::vector<ControlTemplate> controls{{-1, ControlKind::EtchedFrame, {7, 7, 108, 122}, {}}};
-    for (int i = 0; i < 8; ++i) {
-        controls.push_back({WitnessLabelFirst + i,
-                            ControlKind::Label,
-                            {14, kRowTop + kRowStep * i, 72, 10},
-                            "-",
-                            kGroupLabel});
+    for (int i = 0; i < WitnessCount; ++i) {
+        controls.push_back(WitnessLabel(i));
     }
-    for (int i = 0; i < 8; ++i) {
-        controls.push_back({HintLabelFirst + i,
-                            ControlKind::Label,
-                            {94, kRowTop + kRowStep * i, 14, 10},
-                            "",
-                            kSunkenLabel});
+    for (int i = 0; i < WitnessCount; ++i) {
+        controls.push_back(
+            {HintLabelFirst + i, ControlKind::Label, {94, RowTop(i), 14, 10}, "", kSunkenLabel});
     }
     const std::vector<ControlTemplate> rest{
         {-1, ControlKind::EtchedFrame, {122, 7, 141, 122}, {}},
@@ -69,17 +71,10 @@ std::vector<ControlTemplate> MainDialogControls() {
 
 std::vector<ControlTemplate> HintEntryControls() {
     std::vector<ControlTemplate> controls{{-1, ControlKind::EtchedFrame, {7, 7, 112, 122}, {}}};
-    for (int i = 0; i < 8; ++i) {
-        controls.push_back({WitnessLabelFirst + i,
-                            ControlKind::Label,
-                            {14, kRowTop + kRowStep * i, 72, 10},
-                            "-",
-                            kGroupLabel});
-        controls.push_back({HintFieldFirst + i,
-                            ControlKind::Edit,
-                            {94, kRowTop + kRowStep * i, 18, 12},
-                            "",
-                            kHintField});
+    for (int i = 0; i < WitnessCount; ++i) {
+        controls.push_back(WitnessLabel(i));
+        controls.push_back(
+            {HintFieldFirst + i, ControlKind::Edit, {94, RowTop(i), 18, 12}, "", kHintField});
     }
     controls.push_back({platform::CommandOk,
                         ControlKind::DefaultButton,

@@ -18,11 +18,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include "platform/Application.h"
 #include "platform/DataExchange.h"
 #include "platform/IconLoader.h"
 #include "platform/KeyTranslation.h"
+#include "platform/WaitCursor.h"
 
 namespace platform {
 namespace {
@@ -39,6 +41,25 @@ int MulDiv(int value, int numerator, int denominator) {
     const long long half = denominator / 2;
     return static_cast<int>((product >= 0 ? product + half : product - half) / denominator);
 }
+
+class NormalCursor {
+  public:
+    explicit NormalCursor(bool overWaitCursor) : active(overWaitCursor) {
+        if (active) {
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+        }
+    }
+    ~NormalCursor() {
+        if (active) {
+            QApplication::restoreOverrideCursor();
+        }
+    }
+    NormalCursor(const NormalCursor&) = delete;
+    NormalCursor& operator=(const NormalCursor&) = delete;
+
+  private:
+    bool active;
+};
 
 // An icon control without a size takes the icon's.
 void ShowIcon(QLabel& label, const Icon& icon) {
@@ -181,6 +202,9 @@ int Dialog::DoModal() {
         FocusFirstTabStop();
     }
     if (!ended) {
+        // A window that waits for the user shows the normal cursor, also while the command that
+        // opened it keeps the wait cursor.
+        const NormalCursor normalCursor(IsWaitCursorShown());
         window->show();
         window->lastGeometry = window->geometry();
         if (modalHook != nullptr) {
@@ -561,8 +585,8 @@ bool Dialog::UpdateData(bool saveAndValidate) {
     return !exchange.Failed();
 }
 
-void SetModalHook(ModalHook* hook) {
-    modalHook = hook;
+ModalHook* SetModalHook(ModalHook* hook) {
+    return std::exchange(modalHook, hook);
 }
 
 int TranslateAccelerator(const AcceleratorTable& table, const KeyPress& key) {

@@ -132,8 +132,8 @@ class ModalHook {
     virtual void Run(Dialog& dialog) = 0;
 };
 
-// Installs a hook; null restores the event loop.
-void SetModalHook(ModalHook* hook);
+// Installs a hook, null for the event loop, and returns the one it replaces.
+ModalHook* SetModalHook(ModalHook* hook);
 
 // The command that `key` gives in `table`, or 0.
 int TranslateAccelerator(const AcceleratorTable& table, const KeyPress& key);

@@ -66,6 +66,16 @@ TEST_F(HelpDisplayTest, TheBrowserGetsTheUrlAsOneArgument) {
     EXPECT_THAT(opener.WaitForArguments(), ElementsAre(HasSubstr("Blanks/help/index.html")));
 }
 
+TEST_F(HelpDisplayTest, APageNameWithShellSyntaxReachesTheBrowserAsOneArgumentAndRunsNothing) {
+    const fs::path marker = fs::current_path() / "pwned";
+    const std::string page = "a \"b\"; $(touch pwned) `touch pwned` c.html";
+    std::ofstream(fs::path(application.HelpDir()) / page) << "<p/>";
+    application.DisplayHelp(page + "#content");
+    EXPECT_THAT(opener.WaitForArguments(),
+                ElementsAre("file://" + application.HelpDir() + page + "#content"));
+    EXPECT_FALSE(fs::exists(marker));
+}
+
 TEST_F(HelpDisplayTest, AMissingPageIsReportedWithItsFilePath) {
     ModalScript script;
     script.Expect("Gen", [this](platform::Dialog& d) {

@@ -39,6 +39,11 @@ void ModalScript::Run(platform::Dialog& dialog) {
         << "step for \"" << step.caption << "\" did not end its dialog";
 }
 
+void RefuseModalRuns::Run(platform::Dialog& dialog) {
+    ADD_FAILURE() << "modal run of \"" << dialog.Caption() << "\" without a script";
+    dialog.EndDialog(platform::CommandCancel);
+}
+
 void PressKey(platform::Dialog& dialog, Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QWidget* target = dialog.Window()->focusWidget();
     if (target == nullptr) {

@@ -32,6 +32,14 @@ class ModalScript : public platform::ModalHook {
         Action action;
     };
     std::deque<Step> steps;
+    platform::ModalHook* previous;
+};
+
+// Installed by the window tests' main: a modal run that no script expects fails the test at once
+// instead of waiting for a user who never comes.
+class RefuseModalRuns : public platform::ModalHook {
+  public:
+    void Run(platform::Dialog& dialog) override;
 };
 
 // Presses a key on the dialog's focused control (or the window), as the user would.

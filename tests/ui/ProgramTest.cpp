@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QCursor>
 #include <QWidget>
 #include <algorithm>
 #include <fstream>
@@ -158,7 +160,10 @@ TEST_F(ProgramTest, DecodeShowsTheSolvedCaseAtOnce) {
         EXPECT_EQ(Texts(entry, HintFieldFirst), std::vector<std::string>(8, "0"));
         EXPECT_EQ(entry.FocusedItem(), HintFieldFirst);
         EXPECT_EQ(entry.SelectedItemText(HintFieldFirst), "0");
-        EXPECT_TRUE(platform::IsWaitCursorShown());
+        EXPECT_TRUE(platform::IsWaitCursorShown()) << "the command waits";
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ArrowCursor)
+            << "but the window for the user shows the normal cursor";
         TypeHints(entry, {"74", "34", "55", "22", "86", "60", "47", "21"});
         testsupport::PressKey(entry, Qt::Key_Return);
     });

@@ -3,6 +3,9 @@
 include(GNUInstallDirs)
 
 set(SCHATTWERK_PACKAGE_NAME "schattwerk-generator")
+# One reverse-DNS id names the desktop entry, the metainfo and the icons; the program gives Qt the
+# same id as its desktop file name, so the desktop matches its window to the entry.
+set(SCHATTWERK_APPLICATION_ID "de.qelmar.SchattwerkGenerator")
 
 set(SCHATTWERK_INSTALL_PROGRAM_DIR "${CMAKE_INSTALL_LIBEXECDIR}/${SCHATTWERK_PACKAGE_NAME}")
 set(SCHATTWERK_INSTALL_HELP_DIR "${CMAKE_INSTALL_DATADIR}/${SCHATTWERK_PACKAGE_NAME}/help")

@@ -8,7 +8,8 @@ build_packages=(
     qt6-base-dev libsqlite3-dev libcli11-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
 )
-test_packages=()
+# The validators and packaging tools that the checks of the installed tree and package use.
+test_packages=(desktop-file-utils appstream lintian dpkg-dev file)
 
 case "${1:-build}" in
     build) wanted=("${build_packages[@]}") ;;

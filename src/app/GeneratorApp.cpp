@@ -8,6 +8,7 @@
 namespace schattwerk {
 
 bool GeneratorApp::InitInstance() {
+    SetDesktopFileName(SCHATTWERK_APPLICATION_ID);
     platform::Resources::Install(ProgramResources());
     qel::Windows::WinApp::InitInstance();
     SetUseBrowserHelp(true);

@@ -39,6 +39,14 @@ void Application::AttachModule(ModuleInstance module) {
     helpFilePath = Join(parts);
 }
 
+void Application::SetDesktopFileName(const std::string& name) {
+    QGuiApplication::setDesktopFileName(QString::fromStdString(name));
+}
+
+std::string Application::DesktopFileName() {
+    return QGuiApplication::desktopFileName().toStdString();
+}
+
 Application* Application::Current() {
     return current;
 }

@@ -39,6 +39,10 @@ class Application {
     void SetHelpFilePath(std::string path) { helpFilePath = std::move(path); }
     Dialog* MainWnd() const { return mainWnd; }
     void SetMainWnd(Dialog* window) { mainWnd = window; }
+    // The name of the program's desktop entry, without ".desktop": the desktop shows that entry's
+    // icon and name for the program's windows. One per process, set before the first window.
+    static void SetDesktopFileName(const std::string& name);
+    static std::string DesktopFileName();
 
     // The application object of the process: the one made last and not yet gone.
     static Application* Current();

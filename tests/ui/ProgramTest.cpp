@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QWidget>
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 
 #include "app/GeneratorApp.h"
@@ -111,6 +112,19 @@ TEST_F(ProgramTest, StartsWithNoCaseAndEndsWhenTheMainDialogCloses) {
     RunProgram([](Dialog& main) { testsupport::Click(main, platform::CommandCancel); });
     RunProgram([](Dialog& main) { testsupport::TriggerMenuItem(main, "B&eenden\tAlt-F4"); });
     RunProgram([](Dialog& main) { main.Window()->close(); });
+}
+
+// The desktop matches the program's windows to its menu entry by this name, so it must name the
+// entry that is installed, and be set before the first window shows.
+TEST_F(ProgramTest, TellsQtItsDesktopEntryBeforeTheFirstWindow) {
+    platform::Application::SetDesktopFileName("");
+    RunProgram([](Dialog& main) {
+        const std::string entry = platform::Application::DesktopFileName() + ".desktop";
+        EXPECT_TRUE(
+            std::filesystem::is_regular_file(std::filesystem::path(DESKTOP_ENTRY_DIR) / entry))
+            << entry;
+        testsupport::Click(main, platform::CommandCancel);
+    });
 }
 
 TEST_F(ProgramTest, GenerateShowsANewCaseWithItsSolutionHidden) {

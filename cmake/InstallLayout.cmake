@@ -1,0 +1,31 @@
+# Where the installed files go. The program keeps a folder of its own, with its help pages linked
+# in beside it, because it looks for help/ beside its real file; bin/ links to it.
+include(GNUInstallDirs)
+
+set(SCHATTWERK_PACKAGE_NAME "schattwerk-generator")
+# One reverse-DNS id names the desktop entry, the metainfo and the icons; the program gives Qt the
+# same id as its desktop file name, so the desktop matches its window to the entry.
+set(SCHATTWERK_APPLICATION_ID "de.qelmar.SchattwerkGenerator")
+
+set(SCHATTWERK_INSTALL_PROGRAM_DIR "${CMAKE_INSTALL_LIBEXECDIR}/${SCHATTWERK_PACKAGE_NAME}")
+set(SCHATTWERK_INSTALL_HELP_DIR "${CMAKE_INSTALL_DATADIR}/${SCHATTWERK_PACKAGE_NAME}/help")
+set(SCHATTWERK_INSTALL_DOC_DIR "${CMAKE_INSTALL_DATAROOTDIR}/doc/${SCHATTWERK_PACKAGE_NAME}")
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+# install_link(<link> <target>): installs the symbolic link <link> to <target>, both paths under
+# the installation prefix. The link is relative, so the installed tree works wherever it lands.
+function(install_link link target)
+    cmake_path(ABSOLUTE_PATH link BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}" OUTPUT_VARIABLE link_path)
+    cmake_path(ABSOLUTE_PATH target BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}"
+        OUTPUT_VARIABLE target_path)
+    cmake_path(GET link_path PARENT_PATH link_dir)
+    cmake_path(RELATIVE_PATH target_path BASE_DIRECTORY "${link_dir}" OUTPUT_VARIABLE relative)
+
+    set(staged "${PROJECT_BINARY_DIR}/install-links/${link}")
+    cmake_path(GET staged PARENT_PATH staged_dir)
+    file(MAKE_DIRECTORY "${staged_dir}")
+    file(CREATE_LINK "${relative}" "${staged}" SYMBOLIC)
+    cmake_path(GET link PARENT_PATH destination)
+    install(FILES "${staged}" DESTINATION "${destination}")
+endfunction()

@@ -8,7 +8,7 @@ build_packages=(
     qt6-base-dev libsqlite3-dev libcli11-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
 )
-test_packages=()
+test_packages=(clang libclang-rt-14-dev)
 
 case "${1:-build}" in
     build) wanted=("${build_packages[@]}") ;;

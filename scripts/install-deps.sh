@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, when any is missing.
-# Usage: scripts/install-deps.sh build|test
+# Usage: scripts/install-deps.sh build|test|bench
 set -euo pipefail
 
 build_packages=(
@@ -9,11 +9,13 @@ build_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 test_packages=(clang libclang-rt-14-dev)
+bench_packages=(hyperfine valgrind xvfb time)
 
 case "${1:-build}" in
     build) wanted=("${build_packages[@]}") ;;
     test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
-    *) echo "usage: $0 build|test" >&2; exit 2 ;;
+    bench) wanted=("${build_packages[@]}" "${bench_packages[@]}") ;;
+    *) echo "usage: $0 build|test|bench" >&2; exit 2 ;;
 esac
 
 missing=()

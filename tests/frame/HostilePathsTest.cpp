@@ -1,9 +1,10 @@
-// The program installed where names are awkward: folders with blanks, quotation marks, "#", "%"
-// and non-ASCII letters. Help must reach the browser as a URL that leads back to the very page,
-// a missing page must be named as it is, and the version block must still be read.
+// The program installed where names are awkward: folders and help pages with blanks, quotation
+// marks, "#", "%" and non-ASCII letters. Help must reach the browser as a URL that leads back to
+// the very page, a missing page must be named as it is, and the version block must still be read.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "TestFiles.h"
@@ -57,12 +58,20 @@ class HostilePathsTest : public ::testing::TestWithParam<AwkwardFolder> {
     void SetUp() override {
         folder = opener.Folder() / GetParam().folder;
         fs::create_directories(folder / "help");
-        for (const char* page : {"index.html", "ref_dlg_main.html", "ref_meldungen.html"}) {
+        for (const std::string& page : {std::string("index.html"), std::string("ref_dlg_main.html"),
+                                        std::string("ref_meldungen.html"), AwkwardPage()}) {
             std::ofstream(folder / "help" / page) << "<p/>";
         }
         application.AttachModule(platform::ModuleInstance((folder / "Gen").string()));
         application.InitInstance();
         application.SetUseBrowserHelp(true);
+    }
+
+    // A page named like the folder, for topics as awkward as the paths.
+    static std::string AwkwardPage() {
+        std::string page = GetParam().folder;
+        std::replace(page.begin(), page.end(), '\\', '_');
+        return page + ".html";
     }
 
     testsupport::StandInOpener opener;
@@ -75,7 +84,8 @@ TEST_P(HostilePathsTest, HelpUrlsLeadBackToThePageAndAnchor) {
          std::vector<std::tuple<std::string, std::string, std::string>>{
              {"", "index.html", ""},
              {"ref_dlg_main.html#content", "ref_dlg_main.html", "content"},
-             {"ref_meldungen.html#l_e100", "ref_meldungen.html", "l_e100"}}) {
+             {"ref_meldungen.html#l_e100", "ref_meldungen.html", "l_e100"},
+             {AwkwardPage() + "#Abschnitt 2", AwkwardPage(), "Abschnitt 2"}}) {
         application.DisplayHelp(topic);
         const std::vector<std::string> arguments = opener.WaitForArguments();
         ASSERT_THAT(arguments, SizeIs(1)) << topic;

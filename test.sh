@@ -1,9 +1,18 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test. CI sets CI=1 to turn warnings into errors.
+# Installs what is missing, builds, and runs every test. CI sets CI=1 to turn warnings into errors
+# and to add the sanitizer build and the bounded fuzz runs, which `./test.sh --hardening` adds too.
 set -euo pipefail
 cd "$(dirname "$0")"
 preset=dev
-[ -n "${CI:-}" ] && preset=ci
+hardening=""
+[ -n "${CI:-}" ] && preset=ci && hardening=1
+[ "${1:-}" = "--hardening" ] && hardening=1
 scripts/install-deps.sh test
 scripts/build.sh "$preset"
 ctest --preset "$preset" --parallel "$(nproc)"
+if [ -n "$hardening" ]; then
+    scripts/build.sh sanitize
+    ctest --preset sanitize --parallel "$(nproc)"
+    scripts/build.sh fuzz
+    ctest --preset fuzz --parallel "$(nproc)"
+fi

@@ -1,5 +1,5 @@
-// The case engine's work per command: make an engine, build its catalogues, generate a case; and
-// decoding a typed case.
+// The case engine's work per command: make an engine, build its catalogues, generate a case;
+// generating alone; and decoding a typed case.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -24,6 +24,18 @@ void GenerateCommand(benchmark::State& state) {
     }
 }
 BENCHMARK(GenerateCommand);
+
+// Generate alone, on an engine whose catalogues are built: what drawing a case costs.
+void GenerateAlone(benchmark::State& state) {
+    NoReports reporter;
+    CaseEngine engine(reporter);
+    engine.BuildCatalogues();
+    for (auto _ : state) {
+        engine.Generate();
+        benchmark::DoNotOptimize(engine.CaseStatements().Count());
+    }
+}
+BENCHMARK(GenerateAlone);
 
 // One Decode of a valid case, timed alone: making the engine and its catalogues is not counted.
 void DecodeOnFreshEngine(benchmark::State& state) {

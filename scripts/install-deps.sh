@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, when any is missing.
-# Usage: scripts/install-deps.sh build|test
+# Usage: scripts/install-deps.sh build|test|bench
 set -euo pipefail
 
 build_packages=(
@@ -8,13 +8,16 @@ build_packages=(
     qt6-base-dev libsqlite3-dev libcli11-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
 )
-# The validators and packaging tools that the checks of the installed tree and package use.
-test_packages=(desktop-file-utils appstream lintian dpkg-dev file)
+# What the tests use beyond the build: the validators and packaging tools for the installed tree
+# and the package, and clang with its sanitizer and fuzzer runtime.
+test_packages=(desktop-file-utils appstream lintian dpkg-dev file clang libclang-rt-14-dev)
+bench_packages=(hyperfine valgrind xvfb time)
 
 case "${1:-build}" in
     build) wanted=("${build_packages[@]}") ;;
     test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
-    *) echo "usage: $0 build|test" >&2; exit 2 ;;
+    bench) wanted=("${build_packages[@]}" "${bench_packages[@]}") ;;
+    *) echo "usage: $0 build|test|bench" >&2; exit 2 ;;
 esac
 
 missing=()

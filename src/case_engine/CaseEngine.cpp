@@ -85,6 +85,7 @@ void CaseEngine::BuildStatementCatalogue() {
 
 void CaseEngine::BuildWitnessCatalogue() {
     witnesses.Clear();
+    witnesses.Reserve(static_cast<int>(AttributeWitnessIds().size()));
     for (WitnessId id : AttributeWitnessIds()) {
         witnesses.Add(id);
     }
@@ -92,6 +93,7 @@ void CaseEngine::BuildWitnessCatalogue() {
 
 void CaseEngine::BuildSuspectCatalogue() {
     suspects.Clear();
+    suspects.Reserve(static_cast<int>(SuspectIds().size()));
     for (SuspectId id : SuspectIds()) {
         suspects.Add(id);
     }
@@ -100,6 +102,7 @@ void CaseEngine::BuildSuspectCatalogue() {
 void CaseEngine::Generate() {
     caseValid = false;
     caseStatements.Clear();
+    caseStatements.Reserve(WitnessCount);
     ChooseCulprit();
     ChooseLiarStatement();
     ChoosePlaceStatement();

@@ -2,6 +2,7 @@
 #include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -12,6 +13,7 @@
 #include "case_engine/CaseEngine.h"
 #include "case_engine/EngineMessages.h"
 #include "case_engine/SharedGenerator.h"
+#include "cli/ArgumentText.h"
 #include "cli/CaseReport.h"
 #include "cli/HintInput.h"
 #include "version/ProgramVersion.h"
@@ -42,6 +44,22 @@ struct DecodeOptions {
     std::vector<std::string> numbers;
     bool json = false;
 };
+
+// More than any option's range needs.
+constexpr std::size_t kMaxDigits = 20;
+
+// The library alone would read "010" as octal, "0x10" as hexadecimal and " 10" as 10; numbers
+// are written in decimal digits only, as `decode` reads them, and leading zeros change nothing.
+const CLI::Validator kDecimalDigits(
+    [](std::string& text) {
+        if (text.empty() ||
+            !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+            return QuoteArgument(text) + " is not a whole number in decimal digits";
+        }
+        text.erase(0, std::min(text.find_first_not_of('0'), text.size() - 1));
+        return text.size() > kMaxDigits ? QuoteArgument(text) + " is too large" : std::string();
+    },
+    "");
 
 ReportOptions ReportOptionsOf(bool json, bool solution) {
     return {json ? ReportFormat::Json : ReportFormat::Text, solution};
@@ -121,9 +139,12 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     CLI::App* generateCommand =
         app.add_subcommand("generate", "Draw new random cases and print their hint numbers.");
     generateCommand->add_option("--count", generate.count, "Number of cases (default 1)")
+        ->transform(kDecimalDigits)
         ->check(CLI::Range(1, std::numeric_limits<int>::max()));
-    generateCommand->add_option("--seed", generate.seed,
-                                "Seed (0 to 4294967295); the same seed prints the same cases");
+    generateCommand
+        ->add_option("--seed", generate.seed,
+                     "Seed (0 to 4294967295); the same seed prints the same cases")
+        ->transform(kDecimalDigits);
     generateCommand->add_flag("--solution", generate.solution, "Also print culprit and place");
     generateCommand->add_flag("--json", generate.json, "One JSON object per case and line");
 
@@ -138,7 +159,11 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        return app.exit(error, out, err) == 0 ? ExitSuccess : ExitUsage;
+        // --help and --version succeed only once their text is out.
+        if (app.exit(error, out, err) != 0) {
+            return ExitUsage;
+        }
+        return out.flush() ? ExitSuccess : WriteFailed(err);
     }
     if (generateCommand->parsed()) {
         return RunGenerate(generate, out, err);

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/ArgumentText.h"
+
 namespace schattwerk {
 namespace {
 
@@ -35,9 +37,8 @@ std::string_view Place(Source source) {
 // be anything.
 std::string Naming(Source source, std::size_t index, std::string_view token) {
     const std::string position = std::to_string(index + 1);
-    return source == Source::Arguments
-               ? "argument " + position + " (\"" + std::string(token) + "\")"
-               : "number " + position + std::string(Place(source));
+    return source == Source::Arguments ? "argument " + position + " (" + QuoteArgument(token) + ")"
+                                       : "number " + position + std::string(Place(source));
 }
 
 HintInput FromTokens(std::span<const std::string> tokens, Source source) {

@@ -9,7 +9,7 @@ std::string UrlPath(const std::string& file) {
     for (char c : file) {
         switch (c) {
             case '\\':
-                path += '/';
+                path += "%5C";
                 break;
             case '%':
                 path += "%25";

@@ -38,6 +38,8 @@ TEST(BrowserHelpTarget, BlanksStayAndUrlSyntaxInThePathIsEscaped) {
               "\"file:///home/u/Meine Spiele/help/index.html\"");
     EXPECT_EQ(MakeBrowserHelpTarget("/home/u/C#/100%/Lösung?/help/", "x.html#l").argument,
               "\"file:///home/u/C%23/100%25/Lösung%3F/help/x.html#l\"");
+    EXPECT_EQ(MakeBrowserHelpTarget("/home/u/a\\b/help/", "x.html").argument,
+              "\"file:///home/u/a%5Cb/help/x.html\"");
     EXPECT_EQ(Unquoted("\"file:///a b\""), "file:///a b");
 }
 

@@ -7,6 +7,7 @@
 #include "TestFiles.h"
 #include "frame/VersionInfo.h"
 #include "platform/VersionBlock.h"
+#include "platform/VersionResource.h"
 #include "version/ProgramVersion.h"
 
 namespace qel::Windows {
@@ -113,6 +114,29 @@ TEST_F(VersionInfoTest, AFileWithoutABlockLeavesTheObjectEmpty) {
         std::uint16_t major = 7, minor = 7, release = 7, build = 7;
         EXPECT_FALSE(info.GetFixedVersion(major, minor, release, build));
         EXPECT_EQ(major + minor + release + build, 28);
+    }
+}
+
+// The program's own block, cut short at every byte inside its section, and its file cut short at
+// every byte: the About box gets the whole block or none, never a part of one.
+TEST_F(VersionInfoTest, ABlockOrFileCutShortAtAnyByteIsNoBlock) {
+    std::vector<std::byte> block(platform::VersionResourceSize(SCHATTWERK_CLI_PATH));
+    ASSERT_TRUE(platform::ReadVersionResource(SCHATTWERK_CLI_PATH, block));
+    const std::string path = folder.Path() / "program";
+    for (std::size_t size = 0; size <= block.size(); ++size) {
+        testsupport::WriteFile(
+            path,
+            testsupport::MakeElfImage({{".qel.version", {block.begin(), block.begin() + size}}}));
+        VersionInfo info;
+        EXPECT_EQ(info.Load(path, 0), size == block.size()) << size;
+        EXPECT_EQ(info.VersionText(), size == block.size() ? "v1.02" : "") << size;
+    }
+    const std::vector<std::byte> whole = testsupport::ReadFile(path);
+    for (std::size_t size = 0; size < whole.size(); ++size) {
+        testsupport::WriteFile(path, std::span(whole).first(size));
+        VersionInfo info;
+        EXPECT_FALSE(info.Load(path, 0)) << size;
+        EXPECT_EQ(info.QueryString("ProductName"), "") << size;
     }
 }
 

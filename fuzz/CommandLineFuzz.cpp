@@ -1,0 +1,90 @@
+// Arbitrary words as the arguments of `schattwerk` and arbitrary bytes on its standard input. Every
+// run must end with one of the documented exit codes and its output where that code puts it; an
+// output that fills up, as a full disk would, must end in an error rather than in success.
+#include <cstdint>
+#include <sstream>
+#include <streambuf>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/CommandLine.h"
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition) {
+        __builtin_trap();
+    }
+}
+
+// An output that takes this many bytes and then fails; it also keeps a huge --count short.
+class SmallDisk : public std::streambuf {
+  public:
+    std::string written;
+
+  protected:
+    std::streamsize xsputn(const char* text, std::streamsize count) override {
+        const auto room = static_cast<std::streamsize>(kCapacity - written.size());
+        const std::streamsize taken = count < room ? count : room;
+        written.append(text, static_cast<std::size_t>(taken));
+        return taken;
+    }
+    int_type overflow(int_type c) override {
+        if (traits_type::eq_int_type(c, traits_type::eof())) {
+            return traits_type::not_eof(c);
+        }
+        const char byte = traits_type::to_char_type(c);
+        return xsputn(&byte, 1) == 1 ? c : traits_type::eof();
+    }
+
+  private:
+    static constexpr std::size_t kCapacity = 40000;
+};
+
+// The words before the last NUL byte are the arguments, each ended by a NUL; the rest is standard
+// input.
+std::vector<std::string> Split(std::string_view bytes, std::string& input) {
+    std::vector<std::string> words{"schattwerk"};
+    for (std::size_t end = bytes.find('\0'); end != std::string_view::npos;
+         end = bytes.find('\0')) {
+        words.emplace_back(bytes.substr(0, end));
+        bytes.remove_prefix(end + 1);
+    }
+    input = bytes;
+    return words;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string input;
+    const std::vector<std::string> words =
+        Split(std::string_view(reinterpret_cast<const char*>(data), size), input);
+    std::vector<const char*> argv;
+    for (const std::string& word : words) {
+        argv.push_back(word.c_str());
+    }
+    std::istringstream in(input);
+    SmallDisk disk;
+    std::ostream out(&disk);
+    std::ostringstream err;
+    const int code =
+        schattwerk::RunCommandLine(static_cast<int>(argv.size()), argv.data(), in, out, err);
+
+    switch (code) {
+        case schattwerk::ExitSuccess:
+            Require(err.str().empty() && !disk.written.empty());
+            break;
+        case schattwerk::ExitCaseError:
+            Require(err.str().starts_with("FEHLER 10") ||
+                    err.str() == "schattwerk: cannot write the output\n");
+            break;
+        case schattwerk::ExitUsage:
+            Require(disk.written.empty() && !err.str().empty());
+            break;
+        default:
+            Require(false);
+    }
+    return 0;
+}

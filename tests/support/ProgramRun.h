@@ -1,0 +1,20 @@
+// Runs a built program as a user would: chosen arguments, bytes on standard input, and its
+// standard output and error read back, or its standard output sent to a file such as /dev/full.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+struct ProgramRun {
+    int exitCode = -1;  // the exit status, or 128 + the signal that ended it
+    std::string out;
+    std::string err;
+};
+
+ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
+                      const std::string& input = {}, const std::filesystem::path& outputFile = {});
+
+}  // namespace testsupport

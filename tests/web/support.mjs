@@ -1,5 +1,6 @@
 // What the browser tests share: the site served on a free local port, headless Debian Chromium,
 // and the page read as a person sees it.
+import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
 import { once } from 'node:events';
 import { after, before } from 'node:test';
@@ -48,11 +49,15 @@ export const launchBrowser = () =>
         ],
     });
 
-// A page at `url`, once the module has answered.
+// A page at `url`, once the module has answered. A script error or a request to another host
+// fails the test.
 export async function openPage(browser, url, viewport = { width: 360, height: 640 }) {
     const page = await browser.newPage();
     page.on('pageerror', (error) => {
         throw error;
+    });
+    page.on('request', (request) => {
+        assert.equal(new URL(request.url()).host, new URL(url).host, request.url());
     });
     await page.setViewport(viewport);
     await page.goto(url);

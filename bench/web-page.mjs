@@ -1,9 +1,10 @@
 // Measures the web page in build/web/site for bench/measure.sh, which writes the figures into
 // docs/performance.md: what a first visit transfers, compressed as a server would send it; the
 // time from navigating to an address "#fall=S" to its case on screen, on a first visit with the
-// CPU slowed 4× by DevTools; and "Generieren" from the click to the updated rows.
-// Prints one "name value" line per figure. Usage: node bench/web-page.mjs
-import { readdirSync, readFileSync } from 'node:fs';
+// CPU slowed 4× by DevTools, beside a bare page's first frame; and "Generieren" from the click to
+// the updated rows. Prints one "name value" line per figure. Usage: node bench/web-page.mjs
+import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { extname, join, relative } from 'node:path';
 import { brotliCompressSync, constants, gzipSync } from 'node:zlib';
 import { launchBrowser, serveSite, site } from '../tests/web/support.mjs';
@@ -18,30 +19,27 @@ const median = (values) => {
 const kb = (bytes) => (bytes / 1000).toFixed(1);
 
 // Bytes on the wire: gzip -9 and brotli for text and WebAssembly; images go as they are.
-const imageTypes = new Set(['.png']);
 function wireSizes(file) {
     const bytes = readFileSync(join(site, file));
-    if (imageTypes.has(extname(file))) return { gzip: bytes.length, brotli: bytes.length };
-    const brotliOptions = { params: { [constants.BROTLI_PARAM_QUALITY]: 11 } };
-    return { gzip: gzipSync(bytes, { level: 9 }).length, brotli: brotliCompressSync(bytes, brotliOptions).length };
+    if (extname(file) === '.png') return { gzip: bytes.length, brotli: bytes.length };
+    const brotli = brotliCompressSync(bytes, { params: { [constants.BROTLI_PARAM_QUALITY]: 11 } });
+    return { gzip: gzipSync(bytes, { level: 9 }).length, brotli: brotli.length };
 }
 const total = (files, kind) => files.reduce((sum, file) => sum + wireSizes(file)[kind], 0);
 const siteFiles = (folder = site) =>
-    readdirSync(folder, { withFileTypes: true }).flatMap((entry) =>
-        entry.isDirectory() ? siteFiles(join(folder, entry.name)) : [relative(site, join(folder, entry.name))],
-    );
+    readdirSync(folder, { withFileTypes: true }).flatMap((entry) => {
+        const path = join(folder, entry.name);
+        return entry.isDirectory() ? siteFiles(path) : [relative(site, path)];
+    });
 
-const server = await serveSite();
-const browser = await launchBrowser();
-try {
-    // Each load in a context of its own: no HTTP cache, no service worker, as a first visit.
-    const shownTimes = [];
-    for (let load = 0; load < loads; load += 1) {
-        const context = await browser.createBrowserContext();
+// The time from navigation to the first frame after a hint number appears, in a browser context
+// of its own: no HTTP cache, no service worker, as on a first visit.
+async function timeToCase(browser, url) {
+    const context = await browser.createBrowserContext();
+    try {
         const page = await context.newPage();
         const session = await page.createCDPSession();
         await session.send('Emulation.setCPUThrottlingRate', { rate: 4 });
-        // The moment after the first frame that shows a hint number.
         await page.evaluateOnNewDocument(() => {
             new MutationObserver((_, observer) => {
                 if (document.querySelector('#rows .hint')?.textContent) {
@@ -52,10 +50,31 @@ try {
                 }
             }).observe(document, { subtree: true, childList: true, characterData: true });
         });
-        await page.goto(`${server.url}#fall=${load * 104729}`);
+        await page.goto(url);
         await page.waitForFunction(() => window.caseShownAt !== undefined);
-        shownTimes.push(await page.evaluate(() => window.caseShownAt));
+        return await page.evaluate(() => window.caseShownAt);
+    } finally {
         await context.close();
+    }
+}
+
+// A page with a hint number in its markup and nothing else: what any first visit costs.
+const bareFolder = mkdtempSync(join(tmpdir(), 'schattwerk-bare-'));
+writeFileSync(
+    join(bareFolder, 'index.html'),
+    '<!DOCTYPE html><html lang="de"><meta charset="utf-8"><title>-</title>' +
+        '<ol id="rows"><li><span class="hint">74</span></li></ol>',
+);
+
+const server = await serveSite();
+const bareServer = await serveSite(bareFolder);
+const browser = await launchBrowser();
+try {
+    const shownTimes = [];
+    const bareTimes = [];
+    for (let load = 0; load < loads; load += 1) {
+        shownTimes.push(await timeToCase(browser, `${server.url}#fall=${load * 104729}`));
+        bareTimes.push(await timeToCase(browser, bareServer.url));
     }
 
     // What the page itself asks for on a first visit; its service worker then fetches every file.
@@ -66,6 +85,7 @@ try {
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
     await page.waitForNetworkIdle();
     const pageFiles = [...requested].map((path) => (path === '/' ? 'index.html' : path.slice(1)));
+
     const generateTimes = async () =>
         page.evaluate((count) => {
             const button = document.getElementById('generate');
@@ -81,6 +101,7 @@ try {
     const generateSlowed = median(await generateTimes());
 
     const all = siteFiles();
+    const wasm = wireSizes('schattwerk.wasm');
     const figures = {
         page_files: pageFiles.length,
         page_gzip_kb: kb(total(pageFiles, 'gzip')),
@@ -91,10 +112,11 @@ try {
         visit_gzip_kb: kb(total(pageFiles, 'gzip') + total(all, 'gzip')),
         visit_brotli_kb: kb(total(pageFiles, 'brotli') + total(all, 'brotli')),
         wasm_raw_kb: kb(readFileSync(join(site, 'schattwerk.wasm')).length),
-        wasm_gzip_kb: kb(wireSizes('schattwerk.wasm').gzip),
-        wasm_brotli_kb: kb(wireSizes('schattwerk.wasm').brotli),
+        wasm_gzip_kb: kb(wasm.gzip),
+        wasm_brotli_kb: kb(wasm.brotli),
         shown_median_ms: median(shownTimes).toFixed(1),
         shown_max_ms: Math.max(...shownTimes).toFixed(1),
+        bare_median_ms: median(bareTimes).toFixed(1),
         generate_median_ms: generate.toFixed(3),
         generate_slowed_median_ms: generateSlowed.toFixed(3),
         chromium: (await browser.version()).replace(/^HeadlessChrome\//, ''),
@@ -102,5 +124,7 @@ try {
     for (const [name, value] of Object.entries(figures)) console.log(`${name} ${value}`);
 } finally {
     await browser.close();
+    await bareServer.stop();
     await server.stop();
+    rmSync(bareFolder, { recursive: true });
 }

@@ -11,11 +11,12 @@ export const repo = fileURLToPath(new URL('../..', import.meta.url));
 export const site = process.env.SCHATTWERK_SITE ?? `${repo}build/web/site`;
 export const cli = process.env.SCHATTWERK_CLI ?? `${repo}build/dev/bin/schattwerk`;
 
-// The site on 127.0.0.1 at a port that the system picks, by the server that `./run.sh --web` uses.
-export async function serveSite() {
+// The site (or another folder) on 127.0.0.1 at a port that the system picks, by the server that
+// `./run.sh --web` uses.
+export async function serveSite(folder = site) {
     const server = spawn(
         '/usr/bin/python3',
-        ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', site],
+        ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', folder],
         { stdio: ['ignore', 'pipe', 'ignore'] },
     );
     const port = await new Promise((resolve, reject) => {

@@ -1,5 +1,6 @@
 // The program as a player uses it, run by its application object with every modal dialog
-// scripted: the main dialog's states, generating, decoding with its errors, help and the About box.
+// scripted: the main dialog's states, generating, decoding with its errors, help, the About box
+// and the settings store that it makes but leaves untouched.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -12,10 +13,12 @@
 
 #include "app/GeneratorApp.h"
 #include "case_engine/CaseEngine.h"
+#include "frame/RegistrySettings.h"
 #include "platform/Sound.h"
 #include "platform/WaitCursor.h"
 #include "support/ModalScript.h"
 #include "support/StandInOpener.h"
+#include "support/TestFiles.h"
 #include "ui/ResourceIds.h"
 #include "version/ProgramVersion.h"
 
@@ -84,6 +87,7 @@ class ProgramTest : public ::testing::Test {
         Run();
     }
 
+    testsupport::ConfigFolder config;
     testsupport::StandInOpener opener;
     GeneratorApp application;
     ModalScript script;
@@ -112,6 +116,24 @@ TEST_F(ProgramTest, StartsWithNoCaseAndEndsWhenTheMainDialogCloses) {
     RunProgram([](Dialog& main) { testsupport::Click(main, platform::CommandCancel); });
     RunProgram([](Dialog& main) { testsupport::TriggerMenuItem(main, "B&eenden\tAlt-F4"); });
     RunProgram([](Dialog& main) { main.Window()->close(); });
+}
+
+TEST_F(ProgramTest, MakesItsSettingsStoreButWritesNothingInAWholeRun) {
+    Program([this](Dialog& main) {
+        const auto* store = dynamic_cast<qel::Windows::RegistrySettings*>(application.Settings());
+        ASSERT_NE(store, nullptr);
+        EXPECT_EQ(store->ProgramKeyPath(), "Software\\QelApps\\schattwerk-generator");
+        EXPECT_FALSE(store->IsOpen());
+        testsupport::Click(main, GenerateButton);
+        testsupport::Click(main, ToggleSolutionButton);
+        testsupport::Click(main, DecodeButton);
+        testsupport::PressKey(main, Qt::Key_Escape);
+    }).Expect(kEntry, [](Dialog& entry) {
+        TypeHints(entry, {"74", "34", "55", "22", "86", "60", "47", "21"});
+        testsupport::PressKey(entry, Qt::Key_Return);
+    });
+    Run();
+    EXPECT_TRUE(std::filesystem::is_empty(config.Path()));
 }
 
 // The desktop matches the program's windows to its menu entry by this name, so it must name the

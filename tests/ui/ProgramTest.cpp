@@ -1,6 +1,7 @@
 // The program as a player uses it, run by its application object with every modal dialog
 // scripted: the main dialog's states, generating, decoding with its errors, help, the About box
-// and the settings store that it makes but leaves untouched.
+// and the settings store that it makes but leaves untouched; and the built program without a
+// display.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@
 #include "platform/Sound.h"
 #include "platform/WaitCursor.h"
 #include "support/ModalScript.h"
+#include "support/ProgramRun.h"
 #include "support/StandInOpener.h"
 #include "support/TestFiles.h"
 #include "ui/ResourceIds.h"
@@ -384,6 +386,25 @@ TEST_F(ProgramTest, WithoutVersionInformationTheAboutBoxKeepsItsTemplateTexts) {
         testsupport::Click(about, platform::CommandOk);
     });
     Run();
+}
+
+// Qt alone would abort with an English text. XDG_SESSION_TYPE goes too, lest Qt find a Wayland
+// desktop's socket without WAYLAND_DISPLAY.
+TEST(ProgramStartUp, WithoutADisplayItSaysSoInGermanAndEndsWithOne) {
+    const std::vector<std::vector<std::string>> withoutDisplay{
+        {"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "QT_QPA_PLATFORM"},
+        {"DISPLAY=:4711", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "QT_QPA_PLATFORM"},
+        {"QT_QPA_PLATFORM=nonesuch"}};
+    for (const std::vector<std::string>& environment : withoutDisplay) {
+        const testsupport::ProgramRun run =
+            testsupport::RunProgram(PROGRAM_FILE, {}, {}, {}, environment);
+        EXPECT_EQ(run.exitCode, 1) << environment.front();
+        EXPECT_EQ(run.err,
+                  "schattwerk-generator: Keine Anzeige gefunden, auf der das Fenster geöffnet "
+                  "werden kann. Das Befehlszeilenprogramm \"schattwerk\" arbeitet auch ohne "
+                  "Anzeige.\n")
+            << environment.front();
+    }
 }
 
 }  // namespace

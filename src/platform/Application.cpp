@@ -2,6 +2,8 @@
 #include "platform/Application.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -91,6 +93,15 @@ void Application::SetDesktopFileName(const std::string& name) {
 
 std::string Application::DesktopFileName() {
     return QGuiApplication::desktopFileName().toStdString();
+}
+
+void Application::LoadStandardTexts(const std::string& language) {
+    static QTranslator translator;
+    QCoreApplication::removeTranslator(&translator);
+    if (translator.load(QString::fromStdString("qtbase_" + language),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&translator);
+    }
 }
 
 Application* Application::Current() {

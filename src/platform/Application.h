@@ -44,6 +44,9 @@ class Application {
     // icon and name for the program's windows. One per process, set before the first window.
     static void SetDesktopFileName(const std::string& name);
     static std::string DesktopFileName();
+    // Qt's own texts (the edit fields' context menu, standard buttons) in `language` ("de") from
+    // Qt's installed translations; without them they stay English.
+    static void LoadStandardTexts(const std::string& language);
 
     // The application object of the process: the one made last and not yet gone.
     static Application* Current();

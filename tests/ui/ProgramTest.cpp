@@ -7,6 +7,10 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QMenu>
 #include <QWidget>
 #include <algorithm>
 #include <filesystem>
@@ -293,6 +297,27 @@ TEST_F(ProgramTest, CancellingTheEntryLeavesTheCaseAsItWas) {
     }).Expect(kEntry, [](Dialog& entry) {
         TypeHints(entry, {"74", "34", "55", "22", "86", "60", "47", "21"});
         testsupport::Click(entry, platform::CommandCancel);
+    });
+    Run();
+}
+
+TEST_F(ProgramTest, TheHintFieldsContextMenuIsGerman) {
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm")) {
+        GTEST_SKIP() << "Qt's German translations are not installed";
+    }
+    Program([](Dialog& main) {
+        testsupport::Click(main, DecodeButton);
+        main.EndDialog(2);
+    }).Expect(kEntry, [](Dialog& entry) {
+        const std::unique_ptr<QMenu> menu(
+            entry.Window()->findChild<QLineEdit*>()->createStandardContextMenu());
+        std::vector<std::string> texts;
+        for (const QAction* action : menu->actions()) {
+            texts.push_back(action->text().section('\t', 0, 0).toStdString());
+        }
+        EXPECT_THAT(texts, ::testing::IsSupersetOf(
+                               {"&Rückgängig", "&Ausschneiden", "&Kopieren", "Einf&ügen"}));
+        entry.EndDialog(2);
     });
     Run();
 }

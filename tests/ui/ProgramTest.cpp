@@ -301,25 +301,16 @@ TEST_F(ProgramTest, CancellingTheEntryLeavesTheCaseAsItWas) {
     Run();
 }
 
-TEST_F(ProgramTest, TheHintFieldsContextMenuIsGerman) {
+TEST_F(ProgramTest, AnEditFieldsContextMenuIsGerman) {
     if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm")) {
         GTEST_SKIP() << "Qt's German translations are not installed";
     }
-    Program([](Dialog& main) {
-        testsupport::Click(main, DecodeButton);
+    RunProgram([](Dialog& main) {
+        QLineEdit field;
+        const QMenu* menu = field.createStandardContextMenu();  // the field's child
+        EXPECT_EQ(menu->actions().front()->text().section('\t', 0, 0).toStdString(), "&Rückgängig");
         main.EndDialog(2);
-    }).Expect(kEntry, [](Dialog& entry) {
-        const std::unique_ptr<QMenu> menu(
-            entry.Window()->findChild<QLineEdit*>()->createStandardContextMenu());
-        std::vector<std::string> texts;
-        for (const QAction* action : menu->actions()) {
-            texts.push_back(action->text().section('\t', 0, 0).toStdString());
-        }
-        EXPECT_THAT(texts, ::testing::IsSupersetOf(
-                               {"&Rückgängig", "&Ausschneiden", "&Kopieren", "Einf&ügen"}));
-        entry.EndDialog(2);
     });
-    Run();
 }
 
 TEST_F(ProgramTest, HintFieldsTakeTwoDigitsAndAnEmptyFieldIsRefused) {

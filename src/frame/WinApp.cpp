@@ -30,10 +30,14 @@ void KeepCharacters(std::string& text, std::size_t count) {
 
 WinApp::WinApp() = default;
 
-WinApp::~WinApp() = default;
+WinApp::~WinApp() {
+    settings.reset();
+}
 
 bool WinApp::InitInstance() {
-    return SetUpPaths();
+    const bool found = SetUpPaths();
+    CreateSettings();
+    return found;
 }
 
 bool WinApp::SetUpPaths() {
@@ -51,6 +55,13 @@ bool WinApp::SetUpPaths() {
     }
     appName = ApplicationName();
     return !modulePath.empty();
+}
+
+void WinApp::CreateSettings() {
+    settings.reset();
+    auto store = std::make_unique<RegistrySettings>();
+    store->SetKeyName(RegistryKey() ? RegistryKey()->c_str() : nullptr);
+    settings = std::move(store);
 }
 
 void WinApp::SetMainWindow(platform::Dialog* window) {

@@ -275,11 +275,14 @@ void Dialog::BuildWindow() {
     }
     w.client = new QWidget(&w);
     const PixelRect size = w.Map({0, 0, dialogTemplate->width, dialogTemplate->height});
-    w.client->setFixedSize(size.Width(), size.Height());
-    layout->addWidget(w.client);
-    if (!(styles & DialogSizingBorder)) {
+    // A sizable dialog's client area follows the window; the template's size is its least.
+    if (styles & DialogSizingBorder) {
+        w.client->setMinimumSize(size.Width(), size.Height());
+    } else {
+        w.client->setFixedSize(size.Width(), size.Height());
         layout->setSizeConstraint(QLayout::SetFixedSize);
     }
+    layout->addWidget(w.client);
     w.installEventFilter(&w);
     for (const ControlTemplate& control : dialogTemplate->controls) {
         CreateItem(control);

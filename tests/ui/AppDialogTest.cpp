@@ -66,12 +66,17 @@ class Probe : public AppDialog {
     Probe(int iconId, int acceleratorId, int templateId = kTemplate)
         : AppDialog(iconId, acceleratorId, templateId, nullptr) {}
     std::vector<int> commands;
+    Size laidOut;
     using MinSizeDialog::OnSizing;
 
   protected:
     void OnCommand(int id) override {
         commands.push_back(id);
         AppDialog::OnCommand(id);
+    }
+    void LayoutClient(int clientWidth, int clientHeight) override {
+        laidOut = {clientWidth, clientHeight};
+        AppDialog::LayoutClient(clientWidth, clientHeight);
     }
 };
 
@@ -140,6 +145,27 @@ TEST_F(AppDialogTest, DraggingNeverMakesTheWindowSmallerAndTheOppositeEdgeStays)
 
         d.Window()->resize(initial.width / 2, initial.height / 2);
         EXPECT_GE(d.WindowRect().Width(), initial.width) << "a real resize follows the rule";
+        d.EndDialog(0);
+    });
+    dialog.DoModal();
+}
+
+TEST_F(AppDialogTest, TheClientAreaOfASizableDialogFollowsTheWindow) {
+    Probe dialog(0, 0, kSizable);
+    ModalScript script;
+    script.Expect("Groß", [&dialog](platform::Dialog& d) {
+        const platform::PixelRect start = d.ClientRect();
+        const platform::PixelRect window = d.WindowRect();
+        d.Window()->resize(window.Width() + 40, window.Height() + 30);
+        EXPECT_EQ(d.ClientRect().Width(), start.Width() + 40);
+        EXPECT_EQ(d.ClientRect().Height(), start.Height() + 30);
+        EXPECT_EQ(dialog.laidOut.width, start.Width() + 40);
+        EXPECT_EQ(dialog.laidOut.height, start.Height() + 30);
+
+        d.Window()->resize(1, 1);
+        EXPECT_EQ(d.ClientRect(), start) << "never smaller than at the start";
+        EXPECT_EQ(dialog.laidOut.width, start.Width());
+        EXPECT_EQ(dialog.laidOut.height, start.Height());
         d.EndDialog(0);
     });
     dialog.DoModal();

@@ -110,6 +110,7 @@ class Dialog::QtWindow : public QDialog {
     QEventLoop* loop = nullptr;
     std::map<int, QWidget*> items;
     std::map<int, Icon> itemIcons;
+    QLabel* labelMadeLast = nullptr;
     Icon windowIcon;
     QRect lastGeometry;
 
@@ -296,6 +297,7 @@ void Dialog::CreateItem(const ControlTemplate& control) {
     }
     QtWindow& w = *window;
     QWidget* widget = nullptr;
+    QLabel* madeLabel = nullptr;
     const QString text = ToQString(control.text);
     switch (control.kind) {
         case ControlKind::Label: {
@@ -306,7 +308,7 @@ void Dialog::CreateItem(const ControlTemplate& control) {
             if (control.styles & StyleSunken) {
                 label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             }
-            widget = label;
+            widget = madeLabel = label;
             break;
         }
         case ControlKind::EtchedFrame: {
@@ -327,6 +329,10 @@ void Dialog::CreateItem(const ControlTemplate& control) {
                 edit->setValidator(new QRegularExpressionValidator(
                     QRegularExpression(QStringLiteral("[0-9]*")), edit));
             }
+            // A field has no text of its own to be called by: it takes the label before it.
+            if (w.labelMadeLast != nullptr) {
+                w.labelMadeLast->setBuddy(edit);
+            }
             widget = edit;
             break;
         }
@@ -341,6 +347,7 @@ void Dialog::CreateItem(const ControlTemplate& control) {
             break;
         }
     }
+    w.labelMadeLast = madeLabel;
     widget->setGeometry(ToQRect(w.Map(control.rect)));
     const bool focusable = control.kind == ControlKind::Edit ||
                            control.kind == ControlKind::Button ||
@@ -473,6 +480,12 @@ Icon Dialog::ItemIcon(int id) const {
 PixelRect Dialog::ItemRect(int id) const {
     const QWidget* widget = ItemWidget(id);
     return widget == nullptr ? PixelRect() : ToPixelRect(widget->geometry());
+}
+
+void Dialog::SetItemAccessibleName(int id, std::string_view name) {
+    if (QWidget* widget = ItemWidget(id)) {
+        widget->setAccessibleName(ToQString(name));
+    }
 }
 
 void Dialog::SetCaption(std::string_view caption) {

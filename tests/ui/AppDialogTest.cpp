@@ -66,7 +66,7 @@ class Probe : public AppDialog {
     Probe(int iconId, int acceleratorId, int templateId = kTemplate)
         : AppDialog(iconId, acceleratorId, templateId, nullptr) {}
     std::vector<int> commands;
-    Size laidOut;
+    platform::PixelRect laidOut;
     using MinSizeDialog::OnSizing;
 
   protected:
@@ -75,7 +75,7 @@ class Probe : public AppDialog {
         AppDialog::OnCommand(id);
     }
     void LayoutClient(int clientWidth, int clientHeight) override {
-        laidOut = {clientWidth, clientHeight};
+        laidOut = {0, 0, clientWidth, clientHeight};
         AppDialog::LayoutClient(clientWidth, clientHeight);
     }
 };
@@ -155,17 +155,11 @@ TEST_F(AppDialogTest, TheClientAreaOfASizableDialogFollowsTheWindow) {
     ModalScript script;
     script.Expect("Groß", [&dialog](platform::Dialog& d) {
         const platform::PixelRect start = d.ClientRect();
-        const platform::PixelRect window = d.WindowRect();
-        d.Window()->resize(window.Width() + 40, window.Height() + 30);
-        EXPECT_EQ(d.ClientRect().Width(), start.Width() + 40);
-        EXPECT_EQ(d.ClientRect().Height(), start.Height() + 30);
-        EXPECT_EQ(dialog.laidOut.width, start.Width() + 40);
-        EXPECT_EQ(dialog.laidOut.height, start.Height() + 30);
-
+        d.Window()->resize(d.WindowRect().Width() + 40, d.WindowRect().Height() + 30);
+        EXPECT_EQ(d.ClientRect(), (platform::PixelRect{0, 0, start.right + 40, start.bottom + 30}));
+        EXPECT_EQ(dialog.laidOut, d.ClientRect());
         d.Window()->resize(1, 1);
-        EXPECT_EQ(d.ClientRect(), start) << "never smaller than at the start";
-        EXPECT_EQ(dialog.laidOut.width, start.Width());
-        EXPECT_EQ(dialog.laidOut.height, start.Height());
+        EXPECT_EQ(dialog.laidOut, start) << "never smaller than at the start";
         d.EndDialog(0);
     });
     dialog.DoModal();

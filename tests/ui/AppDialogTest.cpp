@@ -155,6 +155,7 @@ TEST_F(AppDialogTest, TheClientAreaOfASizableDialogFollowsTheWindow) {
     ModalScript script;
     script.Expect("Groß", [&dialog](platform::Dialog& d) {
         const platform::PixelRect start = d.ClientRect();
+        EXPECT_EQ(start, d.MapDialogRect({0, 0, 120, 60})) << "it opens at the template's size";
         d.Window()->resize(d.WindowRect().Width() + 40, d.WindowRect().Height() + 30);
         EXPECT_EQ(d.ClientRect(), (platform::PixelRect{0, 0, start.right + 40, start.bottom + 30}));
         EXPECT_EQ(dialog.laidOut, d.ClientRect());

@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCursor>
 #include <QFile>
@@ -49,6 +50,12 @@ std::vector<std::string> Texts(const Dialog& dialog, int first) {
         texts.push_back(dialog.ItemText(first + i));
     }
     return texts;
+}
+
+std::string AccessibleName(const Dialog& dialog, int id) {
+    return QAccessible::queryAccessibleInterface(dialog.ItemWidget(id))
+        ->text(QAccessible::Name)
+        .toStdString();
 }
 
 void TypeHints(Dialog& entry, const std::vector<std::string>& hints) {
@@ -206,6 +213,34 @@ TEST_F(ProgramTest, DecodeShowsTheSolvedCaseAtOnce) {
         ASSERT_NE(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ArrowCursor)
             << "but the window for the user shows the normal cursor";
+        TypeHints(entry, {"74", "34", "55", "22", "86", "60", "47", "21"});
+        testsupport::PressKey(entry, Qt::Key_Return);
+    });
+    Run();
+}
+
+// The screen pairs names and numbers by rows; a screen reader reads the controls one by one, the
+// main dialog's eight numbers only after all eight names.
+TEST_F(ProgramTest, AScreenReaderHearsEachNumberWithItsWitness) {
+    Program([](Dialog& main) {
+        EXPECT_EQ(AccessibleName(main, CulpritLabel), "Täter: -");
+        testsupport::Click(main, DecodeButton);
+        EXPECT_EQ(AccessibleName(main, HintLabelFirst), "Professor Quillon: 74");
+        EXPECT_EQ(AccessibleName(main, HintLabelFirst + 7), "Kommissar Morvek: 21");
+        EXPECT_EQ(main.ItemText(HintLabelFirst), "74") << "the screen shows the number alone";
+        EXPECT_EQ(AccessibleName(main, CulpritLabel), "Täter: Frau Sorrak");
+        EXPECT_EQ(AccessibleName(main, PlaceLabel), "Versteck: Kirmes");
+        testsupport::Click(main, ToggleSolutionButton);
+        EXPECT_EQ(AccessibleName(main, PlaceLabel), "Versteck: ???");
+        testsupport::Click(main, GenerateButton);
+        EXPECT_EQ(AccessibleName(main, HintLabelFirst + 3),
+                  "Oberst v. Kallmer: " + main.ItemText(HintLabelFirst + 3));
+        main.EndDialog(2);
+    }).Expect(kEntry, [](Dialog& entry) {
+        for (int i = 0; i < WitnessCount; ++i) {
+            EXPECT_EQ(AccessibleName(entry, HintFieldFirst + i),
+                      kWitnessNames.at(static_cast<std::size_t>(i)));
+        }
         TypeHints(entry, {"74", "34", "55", "22", "86", "60", "47", "21"});
         testsupport::PressKey(entry, Qt::Key_Return);
     });

@@ -79,7 +79,7 @@ void WinApp::DisplayBrowserHelp(std::string_view topic) {
 void WinApp::DisplayHHelp(std::string_view topic) {
     const std::string request = HelpFilePath() + std::string(topic);
     Trace("[qel::Windows::WinApp::DisplayHHelp] helpFile=\"%s\"\n", request);
-    if (!platform::OpenCompiledHelp(request)) {
+    if (!platform::OpenCompiledHelp(HelpFilePath(), request)) {
         platform::ShowStandardMessage(mainWindow, FormatPrintf(kCompiledHelpFailed, request),
                                       platform::SystemIcon::Stop);
     }

@@ -14,11 +14,15 @@ std::optional<std::string> FindProgram(const char* name) {
     return found.isEmpty() ? std::nullopt : std::optional(found.toStdString());
 }
 
+bool IsDocument(const std::string& file) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(file, error);
+}
+
 }  // namespace
 
 std::optional<std::string> FindOpener(const std::string& file) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) {
+    if (!IsDocument(file)) {
         return std::nullopt;
     }
     return FindProgram("xdg-open");
@@ -32,7 +36,10 @@ bool StartDetached(const std::string& program, const std::vector<std::string>& a
     return QProcess::startDetached(QString::fromStdString(program), list);
 }
 
-bool OpenCompiledHelp(const std::string& request) {
+bool OpenCompiledHelp(const std::string& file, const std::string& request) {
+    if (!IsDocument(file)) {
+        return false;
+    }
     for (const char* viewer : {"xchm", "kchmviewer"}) {
         if (const std::optional<std::string> program = FindProgram(viewer)) {
             return StartDetached(*program, {request});

@@ -14,7 +14,8 @@ std::optional<std::string> FindOpener(const std::string& file);
 // Starts `program` with `arguments`, each passed as it is (no shell), and does not wait for it.
 bool StartDetached(const std::string& program, const std::vector<std::string>& arguments);
 
-// Shows a topic of a compiled help file in a viewer, when one is installed.
-bool OpenCompiledHelp(const std::string& request);
+// Shows `request`, a topic of the compiled help file `file`, in a viewer; false when the file does
+// not exist or no viewer is installed.
+bool OpenCompiledHelp(const std::string& file, const std::string& request);
 
 }  // namespace platform

@@ -1,4 +1,4 @@
-// The recording stand-in opener.
+// The recording stand-in program.
 #include "support/StandInOpener.h"
 
 #include <unistd.h>
@@ -12,15 +12,16 @@ namespace testsupport {
 
 namespace fs = std::filesystem;
 
-StandInOpener::StandInOpener() {
+StandInOpener::StandInOpener(std::string name) : name(std::move(name)) {
     static int made = 0;
     folder = fs::temp_directory_path() /
              ("opener-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
     fs::create_directories(folder);
     log = folder / "arguments.log";
-    std::ofstream(Program()) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '"
-                             << log.string() << ".tmp' && mv '" << log.string() << ".tmp' '"
-                             << log.string() << "'\n";
+    // Its own search path, since a test may leave nothing else on the caller's.
+    std::ofstream(Program())
+        << "#!/bin/sh\nPATH=/usr/bin:/bin\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '"
+        << log.string() << ".tmp' && mv '" << log.string() << ".tmp' '" << log.string() << "'\n";
     fs::permissions(Program(), fs::perms::owner_all);
     const char* path = std::getenv("PATH");
     oldPath = path == nullptr ? "" : path;
@@ -48,6 +49,10 @@ std::vector<std::string> StandInOpener::WaitForArguments() {
     }
     fs::remove(log);
     return lines;
+}
+
+void StandInOpener::SearchOnlyHere() const {
+    setenv("PATH", folder.c_str(), 1);
 }
 
 }  // namespace testsupport

@@ -100,6 +100,24 @@ TEST_F(HelpDisplayTest, NoOpenerIsReportedToo) {
     application.DisplayHelp("");
 }
 
+// The opener hands the page on and ends; only its exit status tells whether that worked.
+TEST_F(HelpDisplayTest, OnlyAFailingOpenerIsReportedOnceItEndsWithoutHoldingUpTheWindow) {
+    application.DisplayHelp();
+    EXPECT_TRUE(opener.WaitUntilReaped()) << "the opener was left a zombie";
+
+    testsupport::StandInOpener failing("xdg-open", 3);
+    ModalScript script;
+    script.Expect("Gen", [this](platform::Dialog& d) {
+        EXPECT_THAT(d.ItemText(101), HasSubstr("Die Hilfedatei \"" + application.HelpDir() +
+                                               "index.html\" kann nicht angezeigt werden."));
+        d.EndDialog(1);
+    });
+    application.DisplayHelp();
+    EXPECT_FALSE(script.Done()) << "help waited for the opener";
+    EXPECT_TRUE(failing.WaitUntilReaped()) << "the opener was left a zombie";
+    EXPECT_TRUE(script.Done());
+}
+
 TEST_F(HelpDisplayTest, CompiledHelpOpensInTheViewerOnlyWhenItsFileExists) {
     testsupport::StandInOpener viewer("xchm");
     application.SetUseBrowserHelp(false);

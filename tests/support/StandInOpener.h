@@ -1,5 +1,5 @@
 // A stand-in for a desktop program (by default the opener `xdg-open`), first on the search path:
-// it records the arguments it is started with.
+// it records the arguments it is started with and exits with a chosen status.
 #pragma once
 
 #include <filesystem>
@@ -10,7 +10,7 @@ namespace testsupport {
 
 class StandInOpener {
   public:
-    explicit StandInOpener(std::string name = "xdg-open");
+    explicit StandInOpener(std::string name = "xdg-open", int exitStatus = 0);
     ~StandInOpener();
     StandInOpener(const StandInOpener&) = delete;
     StandInOpener& operator=(const StandInOpener&) = delete;
@@ -20,6 +20,10 @@ class StandInOpener {
     // The arguments of the last start, waiting a while for the started process to write them.
     std::vector<std::string> WaitForArguments();
     bool WasStarted() const;
+    // Takes the last start's arguments, runs the Qt events until that process has ended and been
+    // reaped by its parent (none is left as a zombie), then lets the events still pending run;
+    // false after a while.
+    bool WaitUntilReaped();
     // Leaves only the stand-in's folder on the search path, until the stand-in is gone.
     void SearchOnlyHere() const;
 

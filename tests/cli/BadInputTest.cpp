@@ -76,7 +76,7 @@ TEST(BadInput, HugeArgumentsAreUsageErrors) {
     numbers[3] = digits;
     const ProgramRun longNumber = RunCli(Decode(numbers));
     ExpectUsageError(longNumber, "long hint");
-    EXPECT_THAT(longNumber.err, HasSubstr("argument 4 (\"" + digits.substr(0, 32) + "...\")"));
+    EXPECT_THAT(longNumber.err, HasSubstr("Argument 4 (\"" + digits.substr(0, 32) + "...\")"));
 
     ExpectUsageError(RunCli(Decode(std::vector<std::string>(20000, "74"))), "20000 numbers");
 }
@@ -94,7 +94,7 @@ TEST(BadInput, NonNumericArgumentsAreUsageErrors) {
     numbers[1] = "\x1b]0;title\x07\x1b[2J";
     const ProgramRun escape = RunCli(Decode(numbers));
     ExpectUsageError(escape, "escape sequence");
-    EXPECT_THAT(escape.err, HasSubstr("argument 2 (\"?]0;title??[2J\")"));
+    EXPECT_THAT(escape.err, HasSubstr("Argument 2 (\"?]0;title??[2J\")"));
 }
 
 // The option parser alone would read "010" as octal and "0x10" as hexadecimal.
@@ -121,7 +121,7 @@ TEST(BadInput, BinaryStandardInputIsAUsageErrorWithoutEchoingIt) {
           std::string("\x1b[2J\x1b]0;title\x07")}) {
         const ProgramRun run = RunCli({"decode"}, input);
         ExpectUsageError(run, "binary input of " + std::to_string(input.size()) + " bytes");
-        EXPECT_THAT(run.err, HasSubstr("standard input"));
+        EXPECT_THAT(run.err, HasSubstr("Standardeingabe"));
         EXPECT_THAT(run.err, Not(HasSubstr("\x1b"))) << "input bytes are not echoed";
     }
 }
@@ -136,7 +136,7 @@ TEST(BadInput, OutputThatCannotBeWrittenIsAnErrorNotSuccess) {
                                                {"generate", "--help"}}) {
         const ProgramRun run = RunProgram(SCHATTWERK_CLI_PATH, args, {}, "/dev/full");
         EXPECT_EQ(run.exitCode, 1) << ::testing::PrintToString(args);
-        EXPECT_EQ(run.err, "schattwerk: cannot write the output\n");
+        EXPECT_EQ(run.err, "schattwerk: die Ausgabe kann nicht geschrieben werden.\n");
     }
 }
 

@@ -2,7 +2,6 @@
 #include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>
-#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <optional>

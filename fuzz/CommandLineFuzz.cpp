@@ -1,6 +1,7 @@
 // Arbitrary words as the arguments of `schattwerk` and arbitrary bytes on its standard input. Every
 // run must end with one of the documented exit codes and its output where that code puts it; an
-// output that fills up, as a full disk would, must end in an error rather than in success.
+// output that fills up, as a full disk would, must end in an error rather than in success. Error
+// messages stay short and hold no control character but the line feed, whatever was typed.
 #include <cstdint>
 #include <sstream>
 #include <streambuf>
@@ -55,6 +56,20 @@ std::vector<std::string> Split(std::string_view bytes, std::string& input) {
     return words;
 }
 
+// Short, and nothing a terminal would obey: no C0 control but the line feed, no DEL, no C1.
+bool HarmlessOnATerminal(std::string_view message) {
+    constexpr std::size_t kMaxMessage = 1000;
+    for (std::size_t i = 0; i < message.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(message[i]);
+        const auto next = static_cast<unsigned char>(i + 1 < message.size() ? message[i + 1] : 0);
+        if ((byte < 0x20 && byte != '\n') || byte == 0x7F ||
+            (byte == 0xC2 && next < 0xA0 && next >= 0x80)) {
+            return false;
+        }
+    }
+    return message.size() <= kMaxMessage;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -72,13 +87,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int code =
         schattwerk::RunCommandLine(static_cast<int>(argv.size()), argv.data(), in, out, err);
 
+    Require(HarmlessOnATerminal(err.str()));
     switch (code) {
         case schattwerk::ExitSuccess:
             Require(err.str().empty() && !disk.written.empty());
             break;
         case schattwerk::ExitCaseError:
             Require(err.str().starts_with("FEHLER 10") ||
-                    err.str() == "schattwerk: cannot write the output\n");
+                    err.str() == "schattwerk: die Ausgabe kann nicht geschrieben werden.\n");
             break;
         case schattwerk::ExitUsage:
             Require(disk.written.empty() && !err.str().empty());

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 build_packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev libsqlite3-dev libcli11-dev nlohmann-json3-dev
+    qt6-base-dev qt6-translations-l10n libsqlite3-dev libcli11-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 # What the tests use beyond the build: the validators and packaging tools for the installed tree

@@ -11,6 +11,7 @@ namespace schattwerk {
 
 bool GeneratorApp::InitInstance() {
     SetDesktopFileName(SCHATTWERK_APPLICATION_ID);
+    LoadStandardTexts("de");
     platform::Resources::Install(ProgramResources());
     qel::Windows::WinApp::InitInstance();
     SetUseBrowserHelp(true);

@@ -40,9 +40,9 @@ std::vector<ControlTemplate> MainDialogControls() {
     }
     const std::vector<ControlTemplate> rest{
         {-1, ControlKind::EtchedFrame, {122, 7, 141, 122}, {}},
-        {-1, ControlKind::Label, {150, 22, 72, 10}, "Täter:", kGroupLabel},
+        {-1, ControlKind::Label, {150, 22, 72, 10}, CulpritCaption, kGroupLabel},
         {CulpritLabel, ControlKind::Label, {157, 36, 72, 10}, "-", kSunkenLabel},
-        {-1, ControlKind::Label, {150, 54, 72, 10}, "Versteck:", kGroupLabel},
+        {-1, ControlKind::Label, {150, 54, 72, 10}, PlaceCaption, kGroupLabel},
         {PlaceLabel, ControlKind::Label, {157, 68, 72, 10}, "-", kSunkenLabel},
         {ToggleSolutionButton,
          ControlKind::Button,

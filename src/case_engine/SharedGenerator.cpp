@@ -6,11 +6,11 @@
 namespace schattwerk {
 namespace {
 
-// The raw values never depend on the state's top bit, so two seeds give two sequences only if
-// they differ in the low 31 bits. The seeds of a thread are Mix(base + k) for k = 0, 1, 2, ...,
-// with Mix a bijection on 31 bits: all different, and unrelated to each other, whereas seeds with
-// a fixed distance would give sequences that move in step.
-constexpr std::uint32_t kLow31 = 0x7fffffffU;
+// Two seeds give two sequences only if they differ in the low 31 bits. The seeds of a thread are
+// Mix(base + k) for k = 0, 1, 2, ..., with Mix a bijection on 31 bits: all different, and
+// unrelated to each other, whereas seeds with a fixed distance would give sequences that move in
+// step.
+constexpr std::uint32_t kLow31 = SharedGenerator::kMaxSeed;
 
 std::uint32_t Mix(std::uint32_t h) {
     h &= kLow31;
@@ -43,7 +43,6 @@ struct GeneratorState {
     bool seedsChosen = false;
     std::uint32_t seedBase = 0;
     std::uint32_t seedsTaken = 0;
-    std::uint32_t topBit = 0;  // of a fixed first seed, so that it is used exactly as given
 };
 
 thread_local GeneratorState generator;
@@ -64,19 +63,17 @@ void SharedGenerator::Reseed() {
         generator.seedBase = ClockBase();
         generator.seedsChosen = true;
     }
-    Seed(generator.topBit | Mix(generator.seedBase + generator.seedsTaken++));
+    Seed(Mix(generator.seedBase + generator.seedsTaken++));
 }
 
 void SharedGenerator::UseSeedsFrom(std::uint32_t firstSeed) {
     generator.seedBase = Unmix(firstSeed);
-    generator.topBit = firstSeed & ~kLow31;
     generator.seedsTaken = 0;
     generator.seedsChosen = true;
 }
 
 void SharedGenerator::UseClockSeeds() {
     generator.seedsChosen = false;
-    generator.topBit = 0;
     generator.seedsTaken = 0;
 }
 

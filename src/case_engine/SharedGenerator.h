@@ -16,8 +16,12 @@ class SharedGenerator {
     // that no earlier call got, so two sources never restart one sequence.
     static void Reseed();
 
-    // Makes the seeds reproducible: the next Reseed seeds with `firstSeed`, the later ones with
-    // seeds that follow from it.
+    // Raw values never depend on the state's top bit, so only seeds up to this one differ in what
+    // they draw.
+    static constexpr std::uint32_t kMaxSeed = 0x7fffffffU;
+
+    // Makes the seeds reproducible: the next Reseed seeds with `firstSeed` (0..kMaxSeed; a larger
+    // one draws as its low 31 bits do), the later ones with seeds that follow from it.
     static void UseSeedsFrom(std::uint32_t firstSeed);
     // Seeds follow from the clock at the first Reseed of the thread (the default).
     static void UseClockSeeds();

@@ -11,7 +11,7 @@ namespace schattwerk {
 namespace display_texts {
 
 // Texts indexed by id for the ids 0..255, which hold every listed one; an empty view (no data)
-// marks an id that its table does not list. Looked up inline: records do it on every copy.
+// marks an id that its table does not list. Looked up inline: every record made does it.
 using DenseTable = std::array<std::string_view, 256>;
 
 extern const DenseTable witnessNames;

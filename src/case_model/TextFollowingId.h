@@ -7,20 +7,14 @@
 
 namespace schattwerk {
 
-// The text follows the id: it is looked up again whenever the record is made, copied or given a
-// new id. An id that the table does not list leaves the former text in place, so a fresh record
-// of such an id has an empty text and a copy of one gets the text its target had before.
+// The text follows the id: it is looked up whenever the record is made or given a new id. An id
+// that the table does not list leaves the former text in place, so a fresh record of such an id
+// has an empty text. A copy takes id and text together: it reads what its source reads, whatever
+// text the copy held before (the source's text already follows its id).
 template <std::optional<std::string_view> (*LookUp)(std::int32_t)>
 class TextFollowingId {
   public:
     explicit TextFollowingId(std::int32_t initialId) : id(initialId) { Update(); }
-    TextFollowingId(const TextFollowingId& other) : id(other.id) { Update(); }
-    TextFollowingId& operator=(const TextFollowingId& other) {
-        id = other.id;
-        Update();
-        return *this;
-    }
-    ~TextFollowingId() = default;
 
     std::int32_t Id() const { return id; }
     std::string_view Text() const { return text; }

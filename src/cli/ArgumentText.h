@@ -1,13 +1,19 @@
-// An argument as error messages quote it: short, and without bytes that a terminal would act on.
+// Arguments as error messages quote them: short, and without bytes that a terminal would act on.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace schattwerk {
 
 // `text` in quotation marks, cut after 32 characters (marked "...") and with control characters
-// shown as "?", so a pasted page or an escape sequence neither floods nor drives the terminal.
+// (C0, DEL and C1) shown as "?", so a pasted page or an escape sequence neither floods nor drives
+// the terminal.
 std::string QuoteArgument(std::string_view text);
+
+// The first few of `arguments`, each quoted, in their order, then how many more there are:
+// "a", "b", "c", "d" und 3 weitere (Argumente)
+std::string QuoteArguments(std::span<const std::string> arguments);
 
 }  // namespace schattwerk

@@ -2,7 +2,6 @@
 #include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>
-#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -13,9 +12,10 @@
 #include "case_engine/CaseEngine.h"
 #include "case_engine/EngineMessages.h"
 #include "case_engine/SharedGenerator.h"
-#include "cli/ArgumentText.h"
 #include "cli/CaseReport.h"
 #include "cli/HintInput.h"
+#include "cli/Usage.h"
+#include "cli/WholeNumber.h"
 #include "version/ProgramVersion.h"
 
 namespace schattwerk {
@@ -45,21 +45,8 @@ struct DecodeOptions {
     bool json = false;
 };
 
-// More than any option's range needs.
-constexpr std::size_t kMaxDigits = 20;
-
-// The library alone would read "010" as octal, "0x10" as hexadecimal and " 10" as 10; numbers
-// are written in decimal digits only, as `decode` reads them, and leading zeros change nothing.
-const CLI::Validator kDecimalDigits(
-    [](std::string& text) {
-        if (text.empty() ||
-            !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-            return QuoteArgument(text) + " is not a whole number in decimal digits";
-        }
-        text.erase(0, std::min(text.find_first_not_of('0'), text.size() - 1));
-        return text.size() > kMaxDigits ? QuoteArgument(text) + " is too large" : std::string();
-    },
-    "");
+constexpr NumberRange kCountRange{1, std::numeric_limits<int>::max()};
+constexpr NumberRange kSeedRange{0, SharedGenerator::kMaxSeed};
 
 ReportOptions ReportOptionsOf(bool json, bool solution) {
     return {json ? ReportFormat::Json : ReportFormat::Text, solution};
@@ -73,7 +60,7 @@ bool Flush(std::string& buffer, std::ostream& out) {
 }
 
 int WriteFailed(std::ostream& err) {
-    err << "schattwerk: cannot write the output\n";
+    err << "schattwerk: die Ausgabe kann nicht geschrieben werden.\n";
     return ExitCaseError;
 }
 
@@ -106,12 +93,13 @@ int RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream&
 
 }  // namespace
 
-int RunDecode(std::span<const std::string> numbers, bool json, std::istream& in, std::ostream& out,
-              std::ostream& err) {
+int RunDecode(std::span<const std::string> numbers, bool json, std::istream& in,
+              InputDevice inputDevice, std::ostream& out, std::ostream& err) {
     const bool fromInput = numbers.empty() || (numbers.size() == 1 && numbers[0] == "-");
-    const HintInput input = fromInput ? ReadHintNumbers(in) : ParseHintArguments(numbers);
+    const HintInput input =
+        fromInput ? ReadHintNumbers(in, inputDevice) : ParseHintArguments(numbers);
     if (!input.error.empty()) {
-        err << "schattwerk decode: " << input.error << '\n';
+        err << UsageErrorText("decode", input.error);
         return ExitUsage;
     }
     StreamReporter reporter(err);
@@ -129,32 +117,35 @@ int RunDecode(std::span<const std::string> numbers, bool json, std::istream& in,
 }
 
 int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-                   std::ostream& err) {
-    CLI::App app("New cases for the deduction game Dornak Schattwerk.", "schattwerk");
+                   std::ostream& err, InputDevice inputDevice) {
+    CLI::App app("Neue Fälle für das Detektivspiel Dornak Schattwerk.", "schattwerk");
+    UseGermanTexts(app, argc > 1 ? argv[argc - 1] : "");
     app.set_version_flag("--version",
-                         std::string(kProductName) + " " + FormatVersionText(kProgramVersion));
+                         std::string(kProductName) + " " + FormatVersionText(kProgramVersion),
+                         "Zeigt die Version");
     app.require_subcommand(1);
 
     GenerateOptions generate;
     CLI::App* generateCommand =
-        app.add_subcommand("generate", "Draw new random cases and print their hint numbers.");
-    generateCommand->add_option("--count", generate.count, "Number of cases (default 1)")
-        ->transform(kDecimalDigits)
-        ->check(CLI::Range(1, std::numeric_limits<int>::max()));
-    generateCommand
-        ->add_option("--seed", generate.seed,
-                     "Seed (0 to 4294967295); the same seed prints the same cases")
-        ->transform(kDecimalDigits);
-    generateCommand->add_flag("--solution", generate.solution, "Also print culprit and place");
-    generateCommand->add_flag("--json", generate.json, "One JSON object per case and line");
+        AddCommand(app, "generate", "Erzeugt neue Fälle und gibt ihre Hinweisnummern aus.");
+    AddNumberOption(*generateCommand, "--count", generate.count, kCountRange, "ANZAHL",
+                    "Anzahl der Fälle " + RangeText(kCountRange) + ", ohne Angabe 1");
+    AddNumberOption(
+        *generateCommand, "--seed", generate.seed, kSeedRange, "STARTWERT",
+        "Startwert " + RangeText(kSeedRange) + "; derselbe Startwert gibt dieselben Fälle");
+    AddFlag(*generateCommand, "--solution", generate.solution, "Gibt auch Täter und Versteck aus");
+    AddFlag(*generateCommand, "--json", generate.json, "Ein JSON-Objekt je Fall und Zeile");
 
     DecodeOptions decode;
-    CLI::App* decodeCommand = app.add_subcommand(
-        "decode", "Decode the eight hint numbers of a case and print it with its solution.");
-    decodeCommand->add_option("numbers", decode.numbers,
-                              "The hint numbers of witnesses 1 to 8; none or - to read them from "
-                              "standard input, separated by white space");
-    decodeCommand->add_flag("--json", decode.json, "One JSON object on one line");
+    CLI::App* decodeCommand = AddCommand(
+        app, "decode",
+        "Entschlüsselt die acht Hinweisnummern eines Falls und gibt ihn mit Lösung aus.");
+    decodeCommand
+        ->add_option("NUMMER", decode.numbers,
+                     "Die Hinweisnummern der Zeugen 1 bis 8; ohne sie oder mit - liest decode "
+                     "sie von der Standardeingabe, durch Leerraum getrennt")
+        ->type_name("");
+    AddFlag(*decodeCommand, "--json", decode.json, "Ein JSON-Objekt in einer Zeile");
 
     try {
         app.parse(argc, argv);
@@ -169,7 +160,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         return RunGenerate(generate, out, err);
     }
     if (decodeCommand->parsed()) {
-        return RunDecode(decode.numbers, decode.json, in, out, err);
+        return RunDecode(decode.numbers, decode.json, in, inputDevice, out, err);
     }
     return ExitUsage;
 }

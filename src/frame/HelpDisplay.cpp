@@ -4,26 +4,25 @@
 namespace qel::Windows {
 namespace {
 
-std::string UrlPath(const std::string& file) {
-    std::string path;
-    for (char c : file) {
-        switch (c) {
-            case '\\':
-                path += "%5C";
-                break;
-            case '%':
-                path += "%25";
-                break;
-            case '#':
-                path += "%23";
-                break;
-            case '?':
-                path += "%3F";
-                break;
-            default:
-                path += c;
+// `text` with each control character, and each of `alsoEscaped`, as "%XX".
+std::string UrlEscaped(std::string_view text, std::string_view alsoEscaped) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string escaped;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || alsoEscaped.find(c) != std::string_view::npos) {
+            escaped += '%';
+            escaped += kHex[byte >> 4];
+            escaped += kHex[byte & 0xF];
+        } else {
+            escaped += c;
         }
     }
+    return escaped;
+}
+
+std::string UrlPath(const std::string& file) {
+    std::string path = UrlEscaped(file, "\\%#?");
     // "file:///" already ends with the slash that starts an absolute path here.
     if (!path.empty() && path.front() == '/') {
         path.erase(0, 1);
@@ -42,7 +41,7 @@ BrowserHelpTarget MakeBrowserHelpTarget(const std::string& helpDir, std::string_
     const std::string_view anchor = hash == std::string_view::npos ? "" : topic.substr(hash);
     BrowserHelpTarget target;
     target.file = helpDir + std::string(page);
-    target.argument = "\"file:///" + UrlPath(target.file) + std::string(anchor) + "\"";
+    target.argument = "\"file:///" + UrlPath(target.file) + UrlEscaped(anchor, "") + "\"";
     return target;
 }
 

@@ -14,6 +14,14 @@ namespace {
 constexpr const char* kBrowserHelpFailed = "Die Hilfedatei \"%s\" kann nicht angezeigt werden.";
 constexpr const char* kCompiledHelpFailed = "Die Online-Hilfe \"%s\" kann nicht angezeigt werden.";
 
+// Over the window in front when the failure is known, which for an opener that fails later may
+// be another one than asked for help, or none.
+void ShowHelpFailure(const char* format, const std::string& what) {
+    const WinApp* application = WinApp::Current();
+    platform::ShowStandardMessage(application == nullptr ? nullptr : application->MainWindow(),
+                                  FormatPrintf(format, what), platform::SystemIcon::Stop);
+}
+
 // Cuts `text` after `count` characters, never inside one.
 void KeepCharacters(std::string& text, std::size_t count) {
     std::size_t characters = 0;
@@ -30,10 +38,14 @@ void KeepCharacters(std::string& text, std::size_t count) {
 
 WinApp::WinApp() = default;
 
-WinApp::~WinApp() = default;
+WinApp::~WinApp() {
+    settings.reset();
+}
 
 bool WinApp::InitInstance() {
-    return SetUpPaths();
+    const bool found = SetUpPaths();
+    CreateSettings();
+    return found;
 }
 
 bool WinApp::SetUpPaths() {
@@ -53,6 +65,13 @@ bool WinApp::SetUpPaths() {
     return !modulePath.empty();
 }
 
+void WinApp::CreateSettings() {
+    settings.reset();
+    auto store = std::make_unique<RegistrySettings>();
+    store->SetKeyName(RegistryKey() ? RegistryKey()->c_str() : nullptr);
+    settings = std::move(store);
+}
+
 void WinApp::SetMainWindow(platform::Dialog* window) {
     SetMainWnd(window);
     mainWindow = window;
@@ -69,19 +88,21 @@ void WinApp::DisplayHelp(std::string_view topic) {
 void WinApp::DisplayBrowserHelp(std::string_view topic) {
     const BrowserHelpTarget target = MakeBrowserHelpTarget(helpDir, topic);
     const std::optional<std::string> opener = platform::FindOpener(target.file);
-    if (opener && platform::StartDetached(*opener, {Unquoted(target.argument)})) {
-        return;
+    const auto reportFailure = [file = target.file](bool opened) {
+        if (!opened) {
+            ShowHelpFailure(kBrowserHelpFailed, file);
+        }
+    };
+    if (!opener || !platform::StartWatched(*opener, {Unquoted(target.argument)}, reportFailure)) {
+        reportFailure(false);
     }
-    platform::ShowStandardMessage(mainWindow, FormatPrintf(kBrowserHelpFailed, target.file),
-                                  platform::SystemIcon::Stop);
 }
 
 void WinApp::DisplayHHelp(std::string_view topic) {
     const std::string request = HelpFilePath() + std::string(topic);
     Trace("[qel::Windows::WinApp::DisplayHHelp] helpFile=\"%s\"\n", request);
-    if (!platform::OpenCompiledHelp(request)) {
-        platform::ShowStandardMessage(mainWindow, FormatPrintf(kCompiledHelpFailed, request),
-                                      platform::SystemIcon::Stop);
+    if (!platform::OpenCompiledHelp(HelpFilePath(), request)) {
+        ShowHelpFailure(kCompiledHelpFailed, request);
     }
 }
 

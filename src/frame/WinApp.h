@@ -70,6 +70,11 @@ class WinApp : public platform::Application {
     // The application object of the running program.
     static WinApp* Current();
 
+  protected:
+    // A program may keep a store of its own kind here. It goes first when the object goes, while
+    // the paths and names are still there.
+    std::unique_ptr<SettingsStore> settings;
+
   private:
     int ShowMessageText(std::string text, std::string_view caption, int kind);
 
@@ -79,7 +84,6 @@ class WinApp : public platform::Application {
     MessageHelpCallback helpCallback = &WinApp::OnMessageHelp;
     std::uint32_t messageContext = 0;
     void* callbackData = this;
-    std::unique_ptr<SettingsStore> settings;
     std::string modulePath;
     std::string moduleDir;
     std::string helpDir;

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/Module.h"
 
@@ -43,6 +44,9 @@ class Application {
     // icon and name for the program's windows. One per process, set before the first window.
     static void SetDesktopFileName(const std::string& name);
     static std::string DesktopFileName();
+    // Qt's own texts (the edit fields' context menu, standard buttons) in `language` ("de") from
+    // Qt's installed translations; without them they stay English.
+    static void LoadStandardTexts(const std::string& language);
 
     // The application object of the process: the one made last and not yet gone.
     static Application* Current();
@@ -59,7 +63,9 @@ class Application {
 
 // The entry point: makes the Qt application (the command line is not handed on, so arguments
 // change nothing), attaches the process's module, runs InitInstance, the event loop if it asks
-// for one, and ExitInstance, whose result it returns.
-int RunApplication(int argc, char** argv, Application& application);
+// for one, and ExitInstance, whose result it returns. When no display can be opened, it prints
+// `noDisplayMessage` alone on standard error and ends the process with exit code 1.
+int RunApplication(int argc, char** argv, Application& application,
+                   std::string_view noDisplayMessage);
 
 }  // namespace platform

@@ -13,8 +13,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QScreen>
 #include <QStyle>
+#include <QTextEdit>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
@@ -22,6 +22,7 @@
 
 #include "platform/Application.h"
 #include "platform/DataExchange.h"
+#include "platform/DialogMetrics.h"
 #include "platform/IconLoader.h"
 #include "platform/KeyTranslation.h"
 #include "platform/WaitCursor.h"
@@ -33,13 +34,6 @@ ModalHook* modalHook = nullptr;
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Round-half-away multiplication and division, as dialog-unit mapping has always done it.
-int MulDiv(int value, int numerator, int denominator) {
-    const long long product = static_cast<long long>(value) * numerator;
-    const long long half = denominator / 2;
-    return static_cast<int>((product >= 0 ? product + half : product - half) / denominator);
 }
 
 class NormalCursor {
@@ -78,25 +72,29 @@ QRect ToQRect(const PixelRect& rect) {
     return {rect.left, rect.top, rect.Width(), rect.Height()};
 }
 
+// Moved into `bounds` as far as it fits, its top left corner first: a window larger than its
+// owner is not centred off the screen.
+QRect KeptInside(QRect rect, const QRect& bounds) {
+    if (bounds.isEmpty()) {
+        return rect;
+    }
+    rect.moveRight(std::min(rect.right(), bounds.right()));
+    rect.moveBottom(std::min(rect.bottom(), bounds.bottom()));
+    rect.moveLeft(std::max(rect.left(), bounds.left()));
+    rect.moveTop(std::max(rect.top(), bounds.top()));
+    return rect;
+}
+
 }  // namespace
 
 // The Qt window of a running dialog: a client area with the controls at their pixel places and,
 // above it, the menu bar.
 class Dialog::QtWindow : public QDialog {
   public:
-    QtWindow(Dialog& owner, QWidget* parentWidget) : QDialog(parentWidget), owner(owner) {
-        const QFontMetrics metrics(font());
-        const QString alphabet =
-            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-        baseUnitX = MulDiv(metrics.horizontalAdvance(alphabet), 1, 52);
-        baseUnitY = metrics.height();
-    }
+    QtWindow(Dialog& owner, QWidget* parentWidget)
+        : QDialog(parentWidget), owner(owner), units(font()) {}
 
-    PixelRect Map(const DialogRect& rect) const {
-        return {MulDiv(rect.x, baseUnitX, 4), MulDiv(rect.y, baseUnitY, 8),
-                MulDiv(rect.x + rect.width, baseUnitX, 4),
-                MulDiv(rect.y + rect.height, baseUnitY, 8)};
-    }
+    PixelRect Map(const DialogRect& rect) const { return units.Map(rect); }
 
     QWidget* Item(int id) const {
         const auto found = items.find(id);
@@ -104,12 +102,12 @@ class Dialog::QtWindow : public QDialog {
     }
 
     Dialog& owner;
-    int baseUnitX = 1;
-    int baseUnitY = 1;
+    DialogUnits units;
     QWidget* client = nullptr;
     QEventLoop* loop = nullptr;
     std::map<int, QWidget*> items;
     std::map<int, Icon> itemIcons;
+    QLabel* labelMadeLast = nullptr;
     Icon windowIcon;
     QRect lastGeometry;
 
@@ -275,11 +273,14 @@ void Dialog::BuildWindow() {
     }
     w.client = new QWidget(&w);
     const PixelRect size = w.Map({0, 0, dialogTemplate->width, dialogTemplate->height});
-    w.client->setFixedSize(size.Width(), size.Height());
-    layout->addWidget(w.client);
-    if (!(styles & DialogSizingBorder)) {
+    // A sizable dialog's client area follows the window; the template's size is its least.
+    if (styles & DialogSizingBorder) {
+        w.client->setMinimumSize(size.Width(), size.Height());
+    } else {
+        w.client->setFixedSize(size.Width(), size.Height());
         layout->setSizeConstraint(QLayout::SetFixedSize);
     }
+    layout->addWidget(w.client);
     w.installEventFilter(&w);
     for (const ControlTemplate& control : dialogTemplate->controls) {
         CreateItem(control);
@@ -293,6 +294,7 @@ void Dialog::CreateItem(const ControlTemplate& control) {
     }
     QtWindow& w = *window;
     QWidget* widget = nullptr;
+    QLabel* madeLabel = nullptr;
     const QString text = ToQString(control.text);
     switch (control.kind) {
         case ControlKind::Label: {
@@ -303,7 +305,7 @@ void Dialog::CreateItem(const ControlTemplate& control) {
             if (control.styles & StyleSunken) {
                 label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             }
-            widget = label;
+            widget = madeLabel = label;
             break;
         }
         case ControlKind::EtchedFrame: {
@@ -324,7 +326,24 @@ void Dialog::CreateItem(const ControlTemplate& control) {
                 edit->setValidator(new QRegularExpressionValidator(
                     QRegularExpression(QStringLiteral("[0-9]*")), edit));
             }
+            // A field has no text of its own to be called by: it takes the label before it.
+            if (w.labelMadeLast != nullptr) {
+                w.labelMadeLast->setBuddy(edit);
+            }
             widget = edit;
+            break;
+        }
+        case ControlKind::ReadOnlyText: {
+            auto* view = new QTextEdit(w.client);
+            view->setFont(w.font());
+            SetUpTextLayout(*view->document(), w.font());
+            view->setPlainText(text);
+            view->setReadOnly(true);
+            view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            view->setFrameShape(QFrame::NoFrame);
+            view->viewport()->setAutoFillBackground(false);
+            view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            widget = view;
             break;
         }
         case ControlKind::Button:
@@ -338,10 +357,11 @@ void Dialog::CreateItem(const ControlTemplate& control) {
             break;
         }
     }
+    w.labelMadeLast = madeLabel;
     widget->setGeometry(ToQRect(w.Map(control.rect)));
-    const bool focusable = control.kind == ControlKind::Edit ||
-                           control.kind == ControlKind::Button ||
-                           control.kind == ControlKind::DefaultButton;
+    const bool focusable =
+        control.kind == ControlKind::Edit || control.kind == ControlKind::ReadOnlyText ||
+        control.kind == ControlKind::Button || control.kind == ControlKind::DefaultButton;
     widget->setFocusPolicy(focusable && (control.styles & StyleTabStop) ? Qt::StrongFocus
                            : focusable                                  ? Qt::ClickFocus
                                                                         : Qt::NoFocus);
@@ -387,6 +407,8 @@ void Dialog::SetItemText(int id, std::string_view text) {
         label->setText(value);
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(value);
+    } else if (auto* view = qobject_cast<QTextEdit*>(widget)) {
+        view->setPlainText(value);
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
         button->setText(value);
     }
@@ -399,6 +421,8 @@ std::string Dialog::ItemText(int id) const {
         value = label->text();
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         value = edit->text();
+    } else if (const auto* view = qobject_cast<QTextEdit*>(widget)) {
+        value = view->toPlainText();
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
         value = button->text();
     }
@@ -472,6 +496,12 @@ PixelRect Dialog::ItemRect(int id) const {
     return widget == nullptr ? PixelRect() : ToPixelRect(widget->geometry());
 }
 
+void Dialog::SetItemAccessibleName(int id, std::string_view name) {
+    if (QWidget* widget = ItemWidget(id)) {
+        widget->setAccessibleName(ToQString(name));
+    }
+}
+
 void Dialog::SetCaption(std::string_view caption) {
     if (window != nullptr) {
         window->setWindowTitle(ToQString(caption));
@@ -513,16 +543,12 @@ void Dialog::CenterWindow() {
     window->layout()->activate();
     window->adjustSize();
     const QWidget* owner = parent != nullptr ? parent->Window() : nullptr;
-    QRect area;
-    if (owner != nullptr && owner->isVisible()) {
-        area = owner->geometry();
-    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        area = screen->availableGeometry();
-    }
+    const QRect workArea = ToQRect(WorkAreaFor(owner));
+    const QRect area = owner != nullptr && owner->isVisible() ? owner->geometry() : workArea;
     // Window frames are unknown before the first show, so centre the inner rectangles.
     QRect placed = window->geometry();
     placed.moveCenter(area.center());
-    window->setGeometry(placed);
+    window->setGeometry(KeptInside(placed, workArea));
 }
 
 void Dialog::Invalidate() {

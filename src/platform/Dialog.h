@@ -65,6 +65,9 @@ class Dialog {
     Icon ItemIcon(int id) const;
     // The control's rectangle in pixels, relative to the dialog's client area.
     PixelRect ItemRect(int id) const;
+    // What a screen reader calls the control; the screen still shows its text. An edit field
+    // made right after a label is called by that label's text without this.
+    void SetItemAccessibleName(int id, std::string_view name);
     // Makes one more control while the dialog runs (normally during initialisation).
     void CreateItem(const ControlTemplate& control);
 

@@ -30,6 +30,7 @@ enum class ControlKind {
     EtchedFrame,    // static etched rectangle
     IconLabel,      // static showing an icon
     Edit,           // one-line edit field
+    ReadOnlyText,   // text of many lines, long words broken, scrolled when taller than its place
     Button,         // push button
     DefaultButton,  // the push button that Enter presses
 };

@@ -1,6 +1,7 @@
 // Opening a document in the program that the desktop registers for it.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,7 +15,15 @@ std::optional<std::string> FindOpener(const std::string& file);
 // Starts `program` with `arguments`, each passed as it is (no shell), and does not wait for it.
 bool StartDetached(const std::string& program, const std::vector<std::string>& arguments);
 
-// Shows a topic of a compiled help file in a viewer, when one is installed.
-bool OpenCompiledHelp(const std::string& request);
+// Starts `program` like StartDetached, then watches it without blocking: when it has ended,
+// `onEnded` runs on the UI thread, with true when it exited with status 0 and false when it
+// exited otherwise or died by a signal. False, and no call, when it cannot be started at all.
+// A program still running when the Qt application ends is left to run, unwatched.
+bool StartWatched(const std::string& program, const std::vector<std::string>& arguments,
+                  std::function<void(bool exitedWithZero)> onEnded);
+
+// Shows `request`, a topic of the compiled help file `file`, in a viewer; false when the file does
+// not exist or no viewer is installed.
+bool OpenCompiledHelp(const std::string& file, const std::string& request);
 
 }  // namespace platform

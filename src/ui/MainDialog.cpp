@@ -22,6 +22,7 @@ bool MainDialog::OnInitDialog() {
     AppDialog::OnInitDialog();
     solutionShown = false;
     EnableItem(ToggleSolutionButton, false);
+    NameSolutionLabels();
     FocusItem(GenerateButton);
     return false;
 }
@@ -107,8 +108,10 @@ void MainDialog::OnAbout() {
 void MainDialog::ShowCase(const CaseEngine& engine, bool shown) {
     for (int row = 0; row < WitnessCount; ++row) {
         const Statement statement = engine.CaseStatements().At(row);
-        SetItemText(WitnessLabelFirst + row, statement.GetWitness().Name());
+        const std::string_view witness = statement.GetWitness().Name();
+        SetItemText(WitnessLabelFirst + row, witness);
         SetItemText(HintLabelFirst + row, statement.HintText());
+        NameValueLabel(HintLabelFirst + row, std::string(witness) + ":");
     }
     culpritText = engine.Culprit().Name();
     placeText = engine.PlaceStatement().GetClue().Identifier();
@@ -121,6 +124,16 @@ void MainDialog::UpdateSolutionView() {
     SetItemText(ToggleSolutionButton, solutionShown ? kHideLabel : kShowLabel);
     SetItemText(CulpritLabel, solutionShown ? culpritText : kHidden);
     SetItemText(PlaceLabel, solutionShown ? placeText : kHidden);
+    NameSolutionLabels();
+}
+
+void MainDialog::NameSolutionLabels() {
+    NameValueLabel(CulpritLabel, CulpritCaption);
+    NameValueLabel(PlaceLabel, PlaceCaption);
+}
+
+void MainDialog::NameValueLabel(int id, std::string_view caption) {
+    SetItemAccessibleName(id, std::string(caption) + " " + ItemText(id));
 }
 
 }  // namespace schattwerk

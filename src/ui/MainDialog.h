@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "case_engine/CaseEngine.h"
 #include "ui/AppDialog.h"
@@ -32,6 +33,9 @@ class MainDialog : public AppDialog {
     // Copies a finished case out of the engine into the rows and the solution.
     void ShowCase(const CaseEngine& engine, bool shown);
     void UpdateSolutionView();
+    void NameSolutionLabels();
+    // A screen reader hears a value label with its caption, which the screen shows apart.
+    void NameValueLabel(int id, std::string_view caption);
     void EnableCommands(bool enabled);
 
     bool solutionShown = false;

@@ -1,4 +1,4 @@
-// The ids that the program's dialogs and its resource tables share.
+// The ids and texts that the program's dialogs and its resource tables share.
 #pragma once
 
 namespace schattwerk {
@@ -31,6 +31,10 @@ inline constexpr int DecodeButton = CommandDecode;
 inline constexpr int HintFieldFirst = 1022;
 inline constexpr int ProductLabel = 1030;
 inline constexpr int CopyrightLabel = 1031;
+
+// The captions of the main dialog's solution, which also name the labels they stand over.
+inline constexpr const char* CulpritCaption = "Täter:";
+inline constexpr const char* PlaceCaption = "Versteck:";
 
 // Help topics of the dialogs.
 inline constexpr const char* HelpMainDialog = "ref_dlg_main.html#content";

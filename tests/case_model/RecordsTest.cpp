@@ -1,6 +1,9 @@
 // The records keep their text in step with their id, and keep it when the id is unknown.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+
 #include "case_model/Clue.h"
 #include "case_model/RecordArray.h"
 #include "case_model/Statement.h"
@@ -42,15 +45,33 @@ TEST(Records, UnknownIdKeepsTheFormerText) {
     EXPECT_EQ(clue.Identifier(), "Mann");
 }
 
-TEST(Records, CopiesRecomputeTheTextOnTheTarget) {
-    Suspect invalid;
-    invalid.SetId(10);  // still "INVALID"
-    const Suspect copied(invalid);
-    EXPECT_EQ(copied.Name(), "") << "a fresh copy of an unknown id has no text of its own";
-    Suspect target(4);
-    target = invalid;
-    EXPECT_EQ(target.Id(), 10);
-    EXPECT_EQ(target.Name(), "Professor Quillon") << "assignment keeps the target's text";
+// `source` reads `expected`; so must a copy of it and a target of another text assigned from it.
+template <typename Record, typename Read>
+void ExpectCopiesRead(const Record& source, Record target, Read read, std::string_view expected) {
+    ASSERT_EQ(read(source), expected);
+    const Record copy(source);
+    EXPECT_EQ(read(copy), expected) << "copy";
+    target = source;
+    EXPECT_EQ(read(target), expected) << "assignment";
+}
+
+// Records of unlisted ids keep a text that a fresh record of that id would not have.
+TEST(Records, CopiesOfUnlistedIdsReadWhatTheirSourceReads) {
+    const Statement odd(7, 9, "x", ClueAttrPresent);
+    ExpectCopiesRead(
+        odd.GetWitness(), Witness(1), [](const Witness& w) { return w.Name(); }, "niemand");
+    ExpectCopiesRead(
+        odd.GetClue(), Clue(1), [](const Clue& c) { return c.Identifier(); }, "INVALID");
+    Suspect culprit;
+    culprit.SetId(10);
+    ExpectCopiesRead(
+        culprit, Suspect(4), [](const Suspect& s) { return s.Name(); }, "INVALID");
+    ExpectCopiesRead(
+        odd, Statement(42, 6, "Es war ganz sicher eine Frau.", 17),
+        [](const Statement& s) {
+            return std::string(s.GetWitness().Name()) + "/" + std::string(s.GetClue().Identifier());
+        },
+        "niemand/INVALID");
 }
 
 TEST(Records, StatementsDefaultAndKeepDefaultsForUnknownIds) {

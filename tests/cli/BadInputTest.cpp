@@ -1,9 +1,18 @@
 // The built `schattwerk` given what strangers type or pipe in: missing, extra, huge and
 // non-numeric arguments, bytes that are no text, and an output that cannot be written. Each run
-// ends with its exit code, one clear message on standard error and nothing on standard output.
+// ends with its exit code, one clear German message on standard error and nothing on standard
+// output.
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <array>
+#include <csignal>
+#include <cstdlib>
 #include <random>
 
 #include "support/ProgramRun.h"
@@ -76,7 +85,7 @@ TEST(BadInput, HugeArgumentsAreUsageErrors) {
     numbers[3] = digits;
     const ProgramRun longNumber = RunCli(Decode(numbers));
     ExpectUsageError(longNumber, "long hint");
-    EXPECT_THAT(longNumber.err, HasSubstr("argument 4 (\"" + digits.substr(0, 32) + "...\")"));
+    EXPECT_THAT(longNumber.err, HasSubstr("Argument 4 (\"" + digits.substr(0, 32) + "...\")"));
 
     ExpectUsageError(RunCli(Decode(std::vector<std::string>(20000, "74"))), "20000 numbers");
 }
@@ -94,7 +103,7 @@ TEST(BadInput, NonNumericArgumentsAreUsageErrors) {
     numbers[1] = "\x1b]0;title\x07\x1b[2J";
     const ProgramRun escape = RunCli(Decode(numbers));
     ExpectUsageError(escape, "escape sequence");
-    EXPECT_THAT(escape.err, HasSubstr("argument 2 (\"?]0;title??[2J\")"));
+    EXPECT_THAT(escape.err, HasSubstr("Argument 2 (\"?]0;title??[2J\")"));
 }
 
 // The option parser alone would read "010" as octal and "0x10" as hexadecimal.
@@ -121,7 +130,7 @@ TEST(BadInput, BinaryStandardInputIsAUsageErrorWithoutEchoingIt) {
           std::string("\x1b[2J\x1b]0;title\x07")}) {
         const ProgramRun run = RunCli({"decode"}, input);
         ExpectUsageError(run, "binary input of " + std::to_string(input.size()) + " bytes");
-        EXPECT_THAT(run.err, HasSubstr("standard input"));
+        EXPECT_THAT(run.err, HasSubstr("Standardeingabe"));
         EXPECT_THAT(run.err, Not(HasSubstr("\x1b"))) << "input bytes are not echoed";
     }
 }
@@ -136,8 +145,136 @@ TEST(BadInput, OutputThatCannotBeWrittenIsAnErrorNotSuccess) {
                                                {"generate", "--help"}}) {
         const ProgramRun run = RunProgram(SCHATTWERK_CLI_PATH, args, {}, "/dev/full");
         EXPECT_EQ(run.exitCode, 1) << ::testing::PrintToString(args);
-        EXPECT_EQ(run.err, "schattwerk: cannot write the output\n");
+        EXPECT_EQ(run.err, "schattwerk: die Ausgabe kann nicht geschrieben werden.\n");
     }
+}
+
+std::string FirstLine(const std::string& text) {
+    return text.substr(0, text.find('\n'));
+}
+
+// What the option library finds wrong is told in the program's words and quoting: an escape
+// sequence once cleared the screen, a pasted page filled it, and "A subcommand is required" was
+// all an unknown command got.
+TEST(BadInput, TheOptionLibrarysErrorsArePlainGermanAndQuoteArgumentsSafely) {
+    const std::string page(100000, 'x');
+    const std::string quotedPage = "\"" + page.substr(0, 32) + "...\"";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> wrong{
+        {{"solve\x1b[2J"},
+         "schattwerk: unbekannter Befehl \"solve?[2J\" (bekannt sind generate und decode)."},
+        {{page},
+         "schattwerk: unbekannter Befehl " + quotedPage + " (bekannt sind generate und decode)."},
+        {{"generate", "--colour\x1b]0;x\x07"},
+         "schattwerk generate: unerwartetes Argument \"--colour?]0;x?\"."},
+        {{"generate", "c", "a", page, "b", "d"},
+         "schattwerk generate: unerwartete Argumente \"c\", \"a\", " + quotedPage +
+             ", \"b\" und 1 weiteres."},
+        {{"generate",
+          "--json=\xc2\x9b"
+          "2J"},
+         "schattwerk generate: --json erwartet keinen Wert, gegeben ist \"?2J\"."},
+        {{"generate", "--count", "-1"},
+         "schattwerk generate: --count \"-1\" ist zu klein; erlaubt sind ganze Zahlen von 1 bis "
+         "2147483647."},
+        {{"generate", "--count", page},
+         "schattwerk generate: --count " + quotedPage +
+             " ist keine ganze Zahl; erlaubt sind ganze Zahlen von 1 bis 2147483647."},
+        {{"generate", "--seed", "2147483648"},
+         "schattwerk generate: --seed \"2147483648\" ist zu groß; erlaubt sind ganze Zahlen von 0 "
+         "bis 2147483647."},
+        {{"generate", "--count", "2", "--seed"},
+         "schattwerk generate: Wert fehlt nach \"--seed\"."},
+        {{"generate", "--count", "1", "--count", "2"},
+         "schattwerk generate: --count ist mehrfach angegeben."},
+    };
+    for (const auto& [args, message] : wrong) {
+        const ProgramRun run = RunCli(args);
+        ExpectUsageError(run, message);
+        EXPECT_EQ(FirstLine(run.err), message);
+    }
+    EXPECT_EQ(RunCli({"generate", "--seed", "2147483647"}).exitCode, 0);
+}
+
+TEST(BadInput, HelpIsGermanAndGivesTheSeedRange) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--help"}, {"generate", "--help"}, {"decode", "--help"}}) {
+        const ProgramRun run = RunCli(args);
+        EXPECT_THAT(run.out, HasSubstr("Aufruf: schattwerk"));
+        EXPECT_THAT(run.out, HasSubstr("Optionen:\n  -h,--help "));
+        EXPECT_THAT(run.out, Not(::testing::ContainsRegex("Usage|Options|Print|Display")));
+    }
+    EXPECT_THAT(RunCli({"generate", "--help"}).out,
+                HasSubstr("--seed STARTWERT            Startwert von 0 bis 2147483647"));
+}
+
+// What an editor saves: a byte-order mark first and blank lines last. A ninth number is still
+// refused however many blanks come before it, and endless blanks end in a message, not a wait.
+TEST(BadInput, StandardInputMayBeginWithAByteOrderMarkAndEndInBlanks) {
+    const std::string numbers = "74 34 55 22 86 60 47 21";
+    const ProgramRun run =
+        RunCli({"decode"}, "\xEF\xBB\xBF" + numbers + std::string(6000, ' ') + "\n\n");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, RunCli(Decode(kWorkedExample)).out);
+
+    ExpectUsageError(RunCli({"decode"}, numbers + std::string(6000, '\n') + "9\n"), "ninth");
+    ExpectUsageError(RunCli({"decode"}, "\xEF\xBB " + numbers), "part of a mark");
+    ExpectUsageError(RunCli({"decode"}, numbers + std::string(std::size_t{3} << 20, ' ')),
+                     "blanks");
+}
+
+// `schattwerk decode` run on a fresh pseudo-terminal, as a user types `typed`: what the terminal
+// shows and the exit code, or -1 when the program still waited after ten silent seconds.
+ProgramRun DecodeOnTerminal(const std::string& typed) {
+    const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+    EXPECT_TRUE(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    for (const int stream : {0, 1, 2}) {
+        posix_spawn_file_actions_addopen(&files, stream, ptsname(terminal), O_RDWR, 0);
+    }
+    posix_spawn_file_actions_addclose(&files, terminal);
+    std::string program = SCHATTWERK_CLI_PATH;
+    std::string command = "decode";
+    std::array<char*, 3> argv{program.data(), command.data(), nullptr};
+    pid_t child = 0;
+    EXPECT_EQ(posix_spawn(&child, program.c_str(), &files, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&files);
+    EXPECT_EQ(write(terminal, typed.data(), typed.size()), static_cast<ssize_t>(typed.size()));
+
+    ProgramRun run;
+    pollfd readable{.fd = terminal, .events = POLLIN, .revents = 0};
+    int ready = 0;
+    // Reading ends with an error once the program has ended and closed the terminal.
+    for (char buffer[4096]; (ready = poll(&readable, 1, 10000)) > 0;) {
+        const ssize_t got = read(terminal, buffer, sizeof buffer);
+        if (got <= 0) {
+            break;
+        }
+        run.out.append(buffer, static_cast<std::size_t>(got));
+    }
+    if (ready == 0) {
+        kill(child, SIGKILL);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    close(terminal);
+    run.exitCode = ready > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+// A terminal sends no end of input until the user types one: the answer comes at the end of the
+// line that completes the eight numbers, and a ninth on that line is still one too many.
+TEST(BadInput, ATerminalGetsTheAnswerOnceEightNumbersAreTyped) {
+    if (access("/dev/ptmx", R_OK | W_OK) != 0) {
+        GTEST_SKIP() << "no pseudo-terminals here";
+    }
+    const ProgramRun answered = DecodeOnTerminal("74 34 55 22\n86 60 47 21\n");
+    EXPECT_EQ(answered.exitCode, 0) << answered.out;
+    EXPECT_THAT(answered.out, HasSubstr("Täter: Frau Sorrak\r\nVersteck: Kirmes\r\n"));
+
+    const ProgramRun nine = DecodeOnTerminal("74 34 55 22 86 60 47 21 9\n");
+    EXPECT_EQ(nine.exitCode, 2) << nine.out;
+    EXPECT_THAT(nine.out, HasSubstr("Zahl 9 auf der Standardeingabe ist eine zu viel."));
 }
 
 TEST(BadInput, TheSameArgumentsStillWorkWhenWellFormed) {

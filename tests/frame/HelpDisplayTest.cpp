@@ -91,18 +91,53 @@ TEST_F(HelpDisplayTest, AMissingPageIsReportedWithItsFilePath) {
 
 TEST_F(HelpDisplayTest, NoOpenerIsReportedToo) {
     fs::remove(opener.Program());
-    const char* path = std::getenv("PATH");
-    setenv("PATH", opener.Folder().c_str(), 1);
+    opener.SearchOnlyHere();
     ModalScript script;
     script.Expect("Gen", [](platform::Dialog& d) {
         EXPECT_THAT(d.ItemText(101), HasSubstr("index.html\" kann nicht angezeigt werden."));
         d.EndDialog(1);
     });
     application.DisplayHelp("");
-    setenv("PATH", path, 1);
+}
+
+// The opener hands the page on and ends; only its exit status tells whether that worked.
+TEST_F(HelpDisplayTest, OnlyAFailingOpenerIsReportedOnceItEndsWithoutHoldingUpTheWindow) {
+    application.DisplayHelp();
+    EXPECT_TRUE(opener.WaitUntilReaped()) << "the opener was left a zombie";
+
+    testsupport::StandInOpener failing("xdg-open", 3);
+    ModalScript script;
+    script.Expect("Gen", [this](platform::Dialog& d) {
+        EXPECT_THAT(d.ItemText(101), HasSubstr("Die Hilfedatei \"" + application.HelpDir() +
+                                               "index.html\" kann nicht angezeigt werden."));
+        d.EndDialog(1);
+    });
+    application.DisplayHelp();
+    EXPECT_FALSE(script.Done()) << "help waited for the opener";
+    EXPECT_TRUE(failing.WaitUntilReaped()) << "the opener was left a zombie";
+    EXPECT_TRUE(script.Done());
+}
+
+TEST_F(HelpDisplayTest, CompiledHelpOpensInTheViewerOnlyWhenItsFileExists) {
+    testsupport::StandInOpener viewer("xchm");
+    application.SetUseBrowserHelp(false);
+    const std::string request = application.HelpFilePath() + "a.html#b";
+    ModalScript script;
+    script.Expect("Gen", [&request](platform::Dialog& d) {
+        EXPECT_THAT(d.ItemText(101),
+                    HasSubstr("Die Online-Hilfe \"" + request + "\" kann nicht angezeigt werden."));
+        d.EndDialog(1);
+    });
+    application.DisplayHelp("a.html#b");
+    EXPECT_FALSE(viewer.WasStarted());
+    std::ofstream(application.HelpFilePath()) << "ITSF";
+    application.DisplayHelp("a.html#b");
+    EXPECT_THAT(viewer.WaitForArguments(), ElementsAre(request));
 }
 
 TEST_F(HelpDisplayTest, CompiledHelpTracesItsRequestThenReportsThatNoViewerExists) {
+    std::ofstream(application.HelpFilePath()) << "ITSF";
+    opener.SearchOnlyHere();
     application.SetUseBrowserHelp(false);
     ModalScript script;
     script.Expect("Gen", [this](platform::Dialog& d) {

@@ -1,6 +1,7 @@
 // The program installed where names are awkward: folders and help pages with blanks, quotation
-// marks, "#", "%" and non-ASCII letters. Help must reach the browser as a URL that leads back to
-// the very page, a missing page must be named as it is, and the version block must still be read.
+// marks, "#", "%", control characters and non-ASCII letters. Help must reach the browser as a URL
+// that leads back to the very page, a missing page must be named as it is, and the version block
+// must still be read.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -45,12 +46,13 @@ struct AwkwardFolder {
 };
 
 const AwkwardFolder kAwkwardFolders[]{
-    {"Blanks", "Meine Spiele"},       {"BlanksAround", "  blanks  "},
-    {"Quotes", "\"Zitat\" und 'so'"}, {"Hashes", "C# #2"},
-    {"Percent", "100% sicher"},       {"EscapedLooking", "a%23b"},
-    {"QuestionMark", "Fragen?ja"},    {"Umlauts", "Lösungen für Jäger"},
-    {"OtherScripts", "漢字 ∑"},       {"Backslashes", "\\Rück\\strich"},
-    {"AllAtOnce", "x#y%z?\"w\" ü\\"},
+    {"Blanks", "Meine Spiele"},           {"BlanksAround", "  blanks  "},
+    {"Quotes", "\"Zitat\" und 'so'"},     {"Hashes", "C# #2"},
+    {"Percent", "100% sicher"},           {"EscapedLooking", "a%23b"},
+    {"QuestionMark", "Fragen?ja"},        {"Umlauts", "Lösungen für Jäger"},
+    {"OtherScripts", "漢字 ∑"},           {"Backslashes", "\\Rück\\strich"},
+    {"AllAtOnce", "x#y%z?\"w\" ü\\"},     {"NewlineAndTab", "Zeile\nneu\tSpalte"},
+    {"OtherControls", "\x01\x1b[2J\x7f"},
 };
 
 class HostilePathsTest : public ::testing::TestWithParam<AwkwardFolder> {
@@ -89,6 +91,10 @@ TEST_P(HostilePathsTest, HelpUrlsLeadBackToThePageAndAnchor) {
         application.DisplayHelp(topic);
         const std::vector<std::string> arguments = opener.WaitForArguments();
         ASSERT_THAT(arguments, SizeIs(1)) << topic;
+        EXPECT_EQ(std::count_if(arguments[0].begin(), arguments[0].end(),
+                                [](unsigned char c) { return c < 0x20 || c == 0x7F; }),
+                  0)
+            << arguments[0];
         const auto [file, urlAnchor] = FileAndAnchor(arguments[0]);
         EXPECT_TRUE(fs::equivalent(file, folder / "help" / page)) << arguments[0];
         EXPECT_EQ(urlAnchor, anchor) << arguments[0];

@@ -1,6 +1,7 @@
-// The application's file locations and names, from the executable's path.
+// The application's file locations and names, from the executable's path, and its settings store.
 #include <gtest/gtest.h>
 
+#include "frame/RegistrySettings.h"
 #include "frame/WinApp.h"
 
 namespace qel::Windows {
@@ -52,6 +53,43 @@ TEST(WinAppPaths, AnUnknownExecutableLeavesPathsEmptyAndStartsAnyway) {
     EXPECT_EQ(application.ModuleDir(), "");
     EXPECT_EQ(application.HelpDir(), "");
     EXPECT_FALSE(application.RegistryKey().has_value());
+    EXPECT_EQ(dynamic_cast<RegistrySettings&>(*application.Settings()).ProgramKeyPath(),
+              "Software\\QelApps\\(ohne Namen)");
+}
+
+// A store that reads the application's paths and names when it goes, as one that saved them at
+// the end would. Names longer than a short string's inline buffer make reading them after they
+// are freed visible.
+class NameReadingStore : public RegistrySettings {
+  public:
+    NameReadingStore(const WinApp& application, std::string& seen)
+        : application(application), seen(seen) {}
+    ~NameReadingStore() override {
+        seen = application.ModulePath() + "|" + application.HelpDir() + "|" + application.AppName();
+    }
+
+  private:
+    const WinApp& application;
+    std::string& seen;
+};
+
+class AppWithNameReadingStore : public WinApp {
+  public:
+    void UseNameReadingStore(std::string& seen) {
+        settings = std::make_unique<NameReadingStore>(*this, seen);
+    }
+};
+
+TEST(WinAppSettings, TheStoreGoesBeforeThePathsAndNames) {
+    const std::string program = "/opt/a-folder-with-a-long-name/schattwerk-long-program-name";
+    std::string seen;
+    {
+        AppWithNameReadingStore application;
+        application.AttachModule(platform::ModuleInstance(program));
+        application.InitInstance();
+        application.UseNameReadingStore(seen);
+    }
+    EXPECT_EQ(seen, program + "|/opt/a-folder-with-a-long-name/help/|schattwerk-long-program-name");
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package. `build` makes it with CPack in a folder of its own and checks that
-# dpkg-shlibdeps found its libraries; `lintian` checks it; `install` installs it with dpkg, starts
-# both programs from PATH and purges it again, only on CI as root, where the machine is fresh.
+# dpkg-shlibdeps found its libraries and that Qt's translations are among its dependencies;
+# `lintian` checks it; `install` installs it with dpkg, starts both programs from PATH and purges
+# it again, only on CI as root, where the machine is fresh.
 # A missing tool skips the step with exit code 77.
 # Usage: check-package.sh build <package folder> <cpack> <CPackConfig.cmake>
 #        check-package.sh lintian|install <package folder>
@@ -36,8 +37,8 @@ build)
     [ ${#debs[@]} -eq 1 ] || { echo "expected one package, found: ${debs[*]}"; exit 1; }
     depends=$(dpkg-deb --field "${debs[0]}" Depends)
     echo "Depends: $depends"
-    for library in libc6 libstdc++6 libqt6core6 libqt6widgets6; do
-        grep -qw "$library" <<<"$depends" || { echo "no dependency on $library"; exit 1; }
+    for dependency in libc6 libstdc++6 libqt6core6 libqt6widgets6 qt6-translations-l10n; do
+        grep -qw "$dependency" <<<"$depends" || { echo "no dependency on $dependency"; exit 1; }
     done
     # The changelog and the metainfo name each release by hand; a new version needs both.
     name=$(dpkg-deb --field "${debs[0]}" Package)

@@ -3,9 +3,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextEdit>
 #include <QWidget>
 
 #include "platform/Dialog.h"
+#include "platform/StandardMessageBox.h"
 #include "support/ModalScript.h"
 
 namespace platform {
@@ -214,6 +219,53 @@ TEST(Dialog, ResourceTemplatesBringTheirMenuAndAMissingOneFails) {
     Dialog missing(78, nullptr);
     EXPECT_EQ(missing.DoModal(), -1);
     Resources::Install({});
+}
+
+// A path has no blanks to break a line at, and a long folder name is longer than any line.
+TEST(StandardMessageBox, ShowsAllOfALongMessageOnTheScreen) {
+    const std::string folder(200, 'x');
+    const std::string path = "/" + folder + "/" + folder + "/" + folder;
+    const std::string message =
+        "Die Hilfedatei \"" + path + "/index.html\" kann nicht angezeigt werden.";
+    std::string flood;
+    for (int i = 0; i < 40; ++i) {
+        flood += message + " ";
+    }
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const auto textOf = [](Dialog& box) { return qobject_cast<QTextEdit*>(box.ItemWidget(101)); };
+    ProbeDialog owner;
+    ModalScript script;
+    script
+        .Expect("Probe",
+                [&](Dialog& d) {
+                    d.Window()->move(screen.topLeft());  // centred over it, a box would stick out
+                    EXPECT_EQ(ShowStandardMessage(&d, message, SystemIcon::Exclamation), CommandOk);
+                    ShowStandardMessage(&d, flood, SystemIcon::None);
+                    d.EndDialog(0);
+                })
+        .Expect("",
+                [&](Dialog& box) {
+                    QTextEdit* text = textOf(box);
+                    ASSERT_NE(text, nullptr);
+                    EXPECT_TRUE(screen.contains(box.Window()->geometry()));
+                    EXPECT_TRUE(box.Window()->rect().contains(text->geometry()));
+                    QTextCursor end(text->document());
+                    end.movePosition(QTextCursor::End);
+                    EXPECT_TRUE(text->viewport()->rect().contains(text->cursorRect(end)))
+                        << "the last words show";
+                    EXPECT_EQ(text->verticalScrollBar()->maximum(), 0);
+                    EXPECT_LE(text->document()->idealWidth(), text->viewport()->width())
+                        << "no line is cut off at the right";
+                    box.FocusItem(101);
+                    testsupport::PressKey(box, Qt::Key_Return);
+                })
+        .Expect("", [&](Dialog& box) {
+            EXPECT_TRUE(screen.contains(box.Window()->geometry()));
+            EXPECT_GT(textOf(box)->verticalScrollBar()->maximum(), 0)
+                << "what the screen cannot hold scrolls";
+            box.EndDialog(1);
+        });
+    owner.DoModal();
 }
 
 TEST(Dialog, AcceleratorsMatchKeyAndModifiersExactly) {

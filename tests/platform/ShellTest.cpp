@@ -1,7 +1,9 @@
 // Finding the desktop's opener and starting programs without a shell.
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <fstream>
+#include <optional>
 
 #include "platform/Shell.h"
 #include "support/StandInOpener.h"
@@ -32,6 +34,25 @@ TEST(Shell, ArgumentsArriveAsTheyAreAndRunNothing) {
 
 TEST(Shell, AMissingProgramFailsToStart) {
     EXPECT_FALSE(StartDetached("/nonexistent/program", {}));
+}
+
+// Whether a watched shell command exited with status 0, once it has ended.
+bool EndedWell(const std::string& command) {
+    std::optional<bool> ended;
+    EXPECT_TRUE(StartWatched("/bin/sh", {"-c", command}, [&ended](bool well) { ended = well; }));
+    EXPECT_TRUE(QTest::qWaitFor([&ended] { return ended.has_value(); })) << command;
+    return ended.value_or(false);
+}
+
+TEST(Shell, AWatchedProgramReportsWhetherItEndedWell) {
+    EXPECT_TRUE(EndedWell("exit 0"));
+    EXPECT_FALSE(EndedWell("exit 3"));
+    EXPECT_FALSE(EndedWell("kill -KILL $$"));
+    testsupport::StandInOpener scratch;
+    const fs::path noInterpreter = scratch.Folder() / "kaputt";
+    std::ofstream(noInterpreter) << "#!/nonexistent/sh\n";
+    fs::permissions(noInterpreter, fs::perms::owner_all);
+    EXPECT_FALSE(StartWatched(noInterpreter.string(), {}, [](bool) { ADD_FAILURE(); }));
 }
 
 }  // namespace

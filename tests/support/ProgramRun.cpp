@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -24,10 +25,39 @@ std::string Contents(const std::filesystem::path& path) {
     return text.str();
 }
 
+std::string NameOf(std::string_view variable) {
+    return std::string(variable.substr(0, variable.find('=')));
+}
+
+std::vector<std::string> ChangedEnvironment(const std::vector<std::string>& changes) {
+    std::vector<std::string> variables;
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        const bool changed = std::any_of(
+            changes.begin(), changes.end(),
+            [&](const std::string& change) { return NameOf(change) == NameOf(*variable); });
+        if (!changed) {
+            variables.emplace_back(*variable);
+        }
+    }
+    std::copy_if(changes.begin(), changes.end(), std::back_inserter(variables),
+                 [](const std::string& change) { return change.find('=') != std::string::npos; });
+    return variables;
+}
+
+std::vector<char*> Pointers(std::vector<std::string>& words) {
+    std::vector<char*> pointers;
+    for (std::string& word : words) {
+        pointers.push_back(word.data());
+    }
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
 }  // namespace
 
 ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
-                      const std::string& input, const std::filesystem::path& outputFile) {
+                      const std::string& input, const std::filesystem::path& outputFile,
+                      const std::vector<std::string>& environment) {
     const ConfigFolder scratch;
     const std::filesystem::path in = scratch.Path() / "in";
     const std::filesystem::path out = outputFile.empty() ? scratch.Path() / "out" : outputFile;
@@ -41,13 +71,10 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
     posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     std::vector<std::string> words{program.string()};
     words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
+    std::vector<std::string> variables = ChangedEnvironment(environment);
     pid_t child = 0;
-    const int spawned = posix_spawn(&child, program.c_str(), &files, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&child, program.c_str(), &files, nullptr,
+                                    Pointers(words).data(), Pointers(variables).data());
     posix_spawn_file_actions_destroy(&files);
     if (spawned != 0) {
         throw std::runtime_error("cannot start " + program.string());

@@ -14,7 +14,10 @@ struct ProgramRun {
     std::string err;
 };
 
+// `environment` changes the test's own environment for the run: "NAME=value" sets a variable,
+// "NAME" alone removes it.
 ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
-                      const std::string& input = {}, const std::filesystem::path& outputFile = {});
+                      const std::string& input = {}, const std::filesystem::path& outputFile = {},
+                      const std::vector<std::string>& environment = {});
 
 }  // namespace testsupport

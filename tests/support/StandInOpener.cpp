@@ -1,8 +1,12 @@
-// The recording stand-in opener.
+// The recording stand-in program.
 #include "support/StandInOpener.h"
 
+#include <signal.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QTest>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -12,15 +16,17 @@ namespace testsupport {
 
 namespace fs = std::filesystem;
 
-StandInOpener::StandInOpener() {
+StandInOpener::StandInOpener(std::string name, int exitStatus) : name(std::move(name)) {
     static int made = 0;
     folder = fs::temp_directory_path() /
              ("opener-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
     fs::create_directories(folder);
     log = folder / "arguments.log";
-    std::ofstream(Program()) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '"
+    // Its own search path, since a test may leave nothing else on the caller's.
+    std::ofstream(Program()) << "#!/bin/sh\nPATH=/usr/bin:/bin\necho $$ > '" << folder.string()
+                             << "/pid'\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '"
                              << log.string() << ".tmp' && mv '" << log.string() << ".tmp' '"
-                             << log.string() << "'\n";
+                             << log.string() << "'\nexit " << exitStatus << "\n";
     fs::permissions(Program(), fs::perms::owner_all);
     const char* path = std::getenv("PATH");
     oldPath = path == nullptr ? "" : path;
@@ -48,6 +54,21 @@ std::vector<std::string> StandInOpener::WaitForArguments() {
     }
     fs::remove(log);
     return lines;
+}
+
+bool StandInOpener::WaitUntilReaped() {
+    WaitForArguments();
+    pid_t pid = 0;
+    std::ifstream(folder / "pid") >> pid;
+    // kill(pid, 0) reaches a zombie too; only a reaped process is gone.
+    const bool reaped =
+        pid > 0 && QTest::qWaitFor([pid] { return ::kill(pid, 0) == -1 && errno == ESRCH; });
+    QCoreApplication::processEvents();
+    return reaped;
+}
+
+void StandInOpener::SearchOnlyHere() const {
+    setenv("PATH", folder.c_str(), 1);
 }
 
 }  // namespace testsupport

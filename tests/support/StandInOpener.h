@@ -1,5 +1,5 @@
-// A stand-in for the desktop's opener: an `xdg-open` first on the search path that records the
-// arguments it is started with.
+// A stand-in for a desktop program (by default the opener `xdg-open`), first on the search path:
+// it records the arguments it is started with and exits with a chosen status.
 #pragma once
 
 #include <filesystem>
@@ -10,18 +10,25 @@ namespace testsupport {
 
 class StandInOpener {
   public:
-    StandInOpener();
+    explicit StandInOpener(std::string name = "xdg-open", int exitStatus = 0);
     ~StandInOpener();
     StandInOpener(const StandInOpener&) = delete;
     StandInOpener& operator=(const StandInOpener&) = delete;
 
     const std::filesystem::path& Folder() const { return folder; }
-    std::filesystem::path Program() const { return folder / "xdg-open"; }
+    std::filesystem::path Program() const { return folder / name; }
     // The arguments of the last start, waiting a while for the started process to write them.
     std::vector<std::string> WaitForArguments();
     bool WasStarted() const;
+    // Takes the last start's arguments, runs the Qt events until that process has ended and been
+    // reaped by its parent (none is left as a zombie), then lets the events still pending run;
+    // false after a while.
+    bool WaitUntilReaped();
+    // Leaves only the stand-in's folder on the search path, until the stand-in is gone.
+    void SearchOnlyHere() const;
 
   private:
+    std::string name;
     std::filesystem::path folder;
     std::filesystem::path log;
     std::string oldPath;

@@ -66,12 +66,17 @@ class Probe : public AppDialog {
     Probe(int iconId, int acceleratorId, int templateId = kTemplate)
         : AppDialog(iconId, acceleratorId, templateId, nullptr) {}
     std::vector<int> commands;
+    platform::PixelRect laidOut;
     using MinSizeDialog::OnSizing;
 
   protected:
     void OnCommand(int id) override {
         commands.push_back(id);
         AppDialog::OnCommand(id);
+    }
+    void LayoutClient(int clientWidth, int clientHeight) override {
+        laidOut = {0, 0, clientWidth, clientHeight};
+        AppDialog::LayoutClient(clientWidth, clientHeight);
     }
 };
 
@@ -140,6 +145,22 @@ TEST_F(AppDialogTest, DraggingNeverMakesTheWindowSmallerAndTheOppositeEdgeStays)
 
         d.Window()->resize(initial.width / 2, initial.height / 2);
         EXPECT_GE(d.WindowRect().Width(), initial.width) << "a real resize follows the rule";
+        d.EndDialog(0);
+    });
+    dialog.DoModal();
+}
+
+TEST_F(AppDialogTest, TheClientAreaOfASizableDialogFollowsTheWindow) {
+    Probe dialog(0, 0, kSizable);
+    ModalScript script;
+    script.Expect("Groß", [&dialog](platform::Dialog& d) {
+        const platform::PixelRect start = d.ClientRect();
+        EXPECT_EQ(start, d.MapDialogRect({0, 0, 120, 60})) << "it opens at the template's size";
+        d.Window()->resize(d.WindowRect().Width() + 40, d.WindowRect().Height() + 30);
+        EXPECT_EQ(d.ClientRect(), (platform::PixelRect{0, 0, start.right + 40, start.bottom + 30}));
+        EXPECT_EQ(dialog.laidOut, d.ClientRect());
+        d.Window()->resize(1, 1);
+        EXPECT_EQ(dialog.laidOut, start) << "never smaller than at the start";
         d.EndDialog(0);
     });
     dialog.DoModal();

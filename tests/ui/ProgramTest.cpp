@@ -1,10 +1,17 @@
 // The program as a player uses it, run by its application object with every modal dialog
-// scripted: the main dialog's states, generating, decoding with its errors, help and the About box.
+// scripted: the main dialog's states, generating, decoding with its errors, help, the About box
+// and the settings store that it makes but leaves untouched; and the built program without a
+// display.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCursor>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QMenu>
 #include <QWidget>
 #include <algorithm>
 #include <filesystem>
@@ -12,10 +19,13 @@
 
 #include "app/GeneratorApp.h"
 #include "case_engine/CaseEngine.h"
+#include "frame/RegistrySettings.h"
 #include "platform/Sound.h"
 #include "platform/WaitCursor.h"
 #include "support/ModalScript.h"
+#include "support/ProgramRun.h"
 #include "support/StandInOpener.h"
+#include "support/TestFiles.h"
 #include "ui/ResourceIds.h"
 #include "version/ProgramVersion.h"
 
@@ -40,6 +50,12 @@ std::vector<std::string> Texts(const Dialog& dialog, int first) {
         texts.push_back(dialog.ItemText(first + i));
     }
     return texts;
+}
+
+std::string AccessibleName(const Dialog& dialog, int id) {
+    return QAccessible::queryAccessibleInterface(dialog.ItemWidget(id))
+        ->text(QAccessible::Name)
+        .toStdString();
 }
 
 void TypeHints(Dialog& entry, const std::vector<std::string>& hints) {
@@ -84,6 +100,7 @@ class ProgramTest : public ::testing::Test {
         Run();
     }
 
+    testsupport::ConfigFolder config;
     testsupport::StandInOpener opener;
     GeneratorApp application;
     ModalScript script;
@@ -112,6 +129,24 @@ TEST_F(ProgramTest, StartsWithNoCaseAndEndsWhenTheMainDialogCloses) {
     RunProgram([](Dialog& main) { testsupport::Click(main, platform::CommandCancel); });
     RunProgram([](Dialog& main) { testsupport::TriggerMenuItem(main, "B&eenden\tAlt-F4"); });
     RunProgram([](Dialog& main) { main.Window()->close(); });
+}
+
+TEST_F(ProgramTest, MakesItsSettingsStoreButWritesNothingInAWholeRun) {
+    Program([this](Dialog& main) {
+        const auto* store = dynamic_cast<qel::Windows::RegistrySettings*>(application.Settings());
+        ASSERT_NE(store, nullptr);
+        EXPECT_EQ(store->ProgramKeyPath(), "Software\\QelApps\\schattwerk-generator");
+        EXPECT_FALSE(store->IsOpen());
+        testsupport::Click(main, GenerateButton);
+        testsupport::Click(main, ToggleSolutionButton);
+        testsupport::Click(main, DecodeButton);
+        testsupport::PressKey(main, Qt::Key_Escape);
+    }).Expect(kEntry, [](Dialog& entry) {
+        TypeHints(entry, {"74", "34", "55", "22", "86", "60", "47", "21"});
+        testsupport::PressKey(entry, Qt::Key_Return);
+    });
+    Run();
+    EXPECT_TRUE(std::filesystem::is_empty(config.Path()));
 }
 
 // The desktop matches the program's windows to its menu entry by this name, so it must name the
@@ -178,6 +213,34 @@ TEST_F(ProgramTest, DecodeShowsTheSolvedCaseAtOnce) {
         ASSERT_NE(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ArrowCursor)
             << "but the window for the user shows the normal cursor";
+        TypeHints(entry, {"74", "34", "55", "22", "86", "60", "47", "21"});
+        testsupport::PressKey(entry, Qt::Key_Return);
+    });
+    Run();
+}
+
+// The screen pairs names and numbers by rows; a screen reader reads the controls one by one, the
+// main dialog's eight numbers only after all eight names.
+TEST_F(ProgramTest, AScreenReaderHearsEachNumberWithItsWitness) {
+    Program([](Dialog& main) {
+        EXPECT_EQ(AccessibleName(main, CulpritLabel), "Täter: -");
+        testsupport::Click(main, DecodeButton);
+        EXPECT_EQ(AccessibleName(main, HintLabelFirst), "Professor Quillon: 74");
+        EXPECT_EQ(AccessibleName(main, HintLabelFirst + 7), "Kommissar Morvek: 21");
+        EXPECT_EQ(main.ItemText(HintLabelFirst), "74") << "the screen shows the number alone";
+        EXPECT_EQ(AccessibleName(main, CulpritLabel), "Täter: Frau Sorrak");
+        EXPECT_EQ(AccessibleName(main, PlaceLabel), "Versteck: Kirmes");
+        testsupport::Click(main, ToggleSolutionButton);
+        EXPECT_EQ(AccessibleName(main, PlaceLabel), "Versteck: ???");
+        testsupport::Click(main, GenerateButton);
+        EXPECT_EQ(AccessibleName(main, HintLabelFirst + 3),
+                  "Oberst v. Kallmer: " + main.ItemText(HintLabelFirst + 3));
+        main.EndDialog(2);
+    }).Expect(kEntry, [](Dialog& entry) {
+        for (int i = 0; i < WitnessCount; ++i) {
+            EXPECT_EQ(AccessibleName(entry, HintFieldFirst + i),
+                      kWitnessNames.at(static_cast<std::size_t>(i)));
+        }
         TypeHints(entry, {"74", "34", "55", "22", "86", "60", "47", "21"});
         testsupport::PressKey(entry, Qt::Key_Return);
     });
@@ -273,6 +336,18 @@ TEST_F(ProgramTest, CancellingTheEntryLeavesTheCaseAsItWas) {
     Run();
 }
 
+TEST_F(ProgramTest, AnEditFieldsContextMenuIsGerman) {
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm")) {
+        GTEST_SKIP() << "Qt's German translations are not installed";
+    }
+    RunProgram([](Dialog& main) {
+        QLineEdit field;
+        const QMenu* menu = field.createStandardContextMenu();  // the field's child
+        EXPECT_EQ(menu->actions().front()->text().section('\t', 0, 0).toStdString(), "&Rückgängig");
+        main.EndDialog(2);
+    });
+}
+
 TEST_F(ProgramTest, HintFieldsTakeTwoDigitsAndAnEmptyFieldIsRefused) {
     Program([](Dialog& main) {
         testsupport::Click(main, DecodeButton);
@@ -362,6 +437,25 @@ TEST_F(ProgramTest, WithoutVersionInformationTheAboutBoxKeepsItsTemplateTexts) {
         testsupport::Click(about, platform::CommandOk);
     });
     Run();
+}
+
+// Qt alone would abort with an English text. XDG_SESSION_TYPE goes too, lest Qt find a Wayland
+// desktop's socket without WAYLAND_DISPLAY.
+TEST(ProgramStartUp, WithoutADisplayItSaysSoInGermanAndEndsWithOne) {
+    const std::vector<std::vector<std::string>> withoutDisplay{
+        {"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "QT_QPA_PLATFORM"},
+        {"DISPLAY=:4711", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "QT_QPA_PLATFORM"},
+        {"QT_QPA_PLATFORM=nonesuch"}};
+    for (const std::vector<std::string>& environment : withoutDisplay) {
+        const testsupport::ProgramRun run =
+            testsupport::RunProgram(PROGRAM_FILE, {}, {}, {}, environment);
+        EXPECT_EQ(run.exitCode, 1) << environment.front();
+        EXPECT_EQ(run.err,
+                  "schattwerk-generator: Keine Anzeige gefunden, auf der das Fenster geöffnet "
+                  "werden kann. Das Befehlszeilenprogramm \"schattwerk\" arbeitet auch ohne "
+                  "Anzeige.\n")
+            << environment.front();
+    }
 }
 
 }  // namespace

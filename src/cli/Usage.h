@@ -1,0 +1,47 @@
+// How `schattwerk` is called, in German: the option library's help labels and failure messages,
+// and options whose values are checked in the same words.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <string>
+#include <string_view>
+
+#include "cli/WholeNumber.h"
+
+namespace schattwerk {
+
+// What is wrong with the arguments, in the program's own words. Thrown from an option's check, it
+// leaves the parser as the library's own errors do.
+class UsageError : public CLI::ParseError {
+  public:
+    explicit UsageError(const std::string& message);
+};
+
+// The lines of a usage error: "schattwerk generate: <message>" and where the usage is told.
+std::string UsageErrorText(std::string_view command, std::string_view message);
+
+// German help, and every failure of parsing told as a UsageErrorText in the program's words.
+// `lastArgument` is the command line's last word: the library runs short of values only there.
+// Commands added later take both over.
+void UseGermanTexts(CLI::App& app, std::string lastArgument);
+
+CLI::App* AddCommand(CLI::App& app, const std::string& name, const std::string& description);
+
+// A flag such as --json, which takes no value.
+void AddFlag(CLI::App& command, const std::string& name, bool& value,
+             const std::string& description);
+
+// Refuses a value that is no whole number within `range`, in ReadWholeNumber's words, and hands
+// the library the number in plain digits (it alone would read "010" as octal, "0x10" as
+// hexadecimal).
+CLI::Validator WholeNumberIn(const std::string& name, NumberRange range);
+
+template <typename Target>
+void AddNumberOption(CLI::App& command, const std::string& name, Target& value, NumberRange range,
+                     const std::string& placeholder, const std::string& description) {
+    command.add_option(name, value, description)
+        ->type_name(placeholder)
+        ->transform(WholeNumberIn(name, range));
+}
+
+}  // namespace schattwerk

@@ -39,7 +39,7 @@ PageCase ShownCase(const CaseEngine& engine) {
 }  // namespace
 
 std::uint32_t DrawCaseNumber() {
-    return std::random_device()() & LargestCaseNumber;
+    return std::random_device()() & SharedGenerator::kMaxSeed;
 }
 
 std::string CaseFragment(std::uint32_t number) {
@@ -54,7 +54,7 @@ std::optional<std::uint32_t> ReadCaseFragment(std::string_view fragment) {
     std::uint64_t number = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
     if (error != std::errc() || end != digits.data() + digits.size() ||
-        number > LargestCaseNumber) {
+        number > SharedGenerator::kMaxSeed) {
         return std::nullopt;
     }
     return static_cast<std::uint32_t>(number);

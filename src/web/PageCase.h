@@ -13,9 +13,6 @@
 
 namespace schattwerk::web {
 
-// A case number is the seed whose first case it is; only the low 31 bits of a seed reach the draws.
-inline constexpr std::uint32_t LargestCaseNumber = 2147483647;
-
 // The eight rows in witness order, and the solution.
 struct PageCase {
     std::array<std::string, WitnessCount> names;
@@ -33,11 +30,12 @@ struct PageRefusal {
     std::string helpTopic;
 };
 
-// A new case number from the system's cryptographic random source.
+// A case number is the seed whose first case it is, 0..SharedGenerator::kMaxSeed.
+// A new one from the system's cryptographic random source.
 std::uint32_t DrawCaseNumber();
 
-// The address fragment that carries a case number, and the number in one ("fall=S", S in
-// decimal digits up to LargestCaseNumber); none for anything else.
+// The address fragment that carries a case number, and the number in one ("fall=S", S a case
+// number in decimal digits); none for anything else.
 std::string CaseFragment(std::uint32_t number);
 std::optional<std::uint32_t> ReadCaseFragment(std::string_view fragment);
 

@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the program and opens its window. Without a display it says
-# so and makes a new case with the command line instead.
+# so and makes a new case with the command line instead. With --web it builds the web page and
+# serves it on this machine alone.
 set -euo pipefail
 cd "$(dirname "$0")"
+if [ "${1:-}" = "--web" ]; then
+    scripts/install-deps.sh web
+    scripts/build.sh web site
+    echo "The page is at http://127.0.0.1:8080/ (Ctrl+C stops the server)"
+    # Python's own server; it takes the types of .wasm and .webmanifest from /etc/mime.types.
+    exec /usr/bin/python3 -m http.server 8080 --bind 127.0.0.1 --directory build/web/site
+fi
 scripts/install-deps.sh build
 scripts/build.sh dev schattwerk-generator schattwerk help_pages
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures the program on this machine and writes docs/performance.md: start-up and peak memory
 # beside a bare Qt dialog, the command handlers, Generate and Decode alone, the command line's
-# throughput, the executables' sizes, and callgrind profiles of the figures far from their floor.
+# throughput, the executables' sizes, callgrind profiles of the figures far from their floor, and
+# the web page in headless Chromium (bench/web-page.mjs).
 # Usage: bench/measure.sh [output file]   (takes a few minutes; run it on an otherwise idle machine)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -122,6 +123,13 @@ dshare() { grep -m1 -F "$1" "$work/decode.txt" | sed -E 's/.*\( *([0-9.]+)%\).*/
 decode_build=$(dshare "platform::Dialog::BuildWindow()")
 decode_engine=$(dshare "CaseEngine::Decode(")
 
+echo "The web page (headless Chromium) ..."
+scripts/build.sh web site
+node bench/web-page.mjs >"$work/web.txt"
+web() { awk -v name="$1" '$1 == name {print $2}' "$work/web.txt"; }
+beyond_bare=$(awk -v a="$(web shown_median_ms)" -v b="$(web bare_median_ms)" 'BEGIN {printf "%.0f", a - b}')
+emscripten=$(dpkg-query -W -f='${Version}' emscripten 2>/dev/null || echo "?")
+
 cpu=$(awk -F': ' '/model name/ {print $2; exit}' /proc/cpuinfo)
 qt=$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo "?")
 compiler=$(c++ --version | head -1)
@@ -188,5 +196,35 @@ another engine than the window's. Within that design the allocations per case ha
 (catalogues and case reserved at their known sizes, the witness sort without a buffer), which
 took the count from 33,855 instructions per case to the figure above, and the output is byte for
 byte what it was for every seed.
+
+## The web page
+
+The site in \`build/web/site\` (emscripten $emscripten, \`-Oz\`), served by Python's
+\`http.server\` on 127.0.0.1 as \`./run.sh --web\` serves it, in headless Chromium
+$(web chromium), measured by \`bench/web-page.mjs\`. Sizes are in KB of 1000 bytes, each file as
+a server sends it: text and WebAssembly compressed (gzip -9, brotli 11), images as they are.
+
+| what | measured | aim |
+|---|---|---|
+| first visit: the $(web page_files) files the page loads | $(web page_gzip_kb) KB gzip, $(web page_brotli_kb) KB brotli | |
+| first visit: the service worker's copy of all $(web site_files) files of the site | $(web site_gzip_kb) KB gzip, $(web site_brotli_kb) KB brotli | |
+| first visit in all | $(web visit_gzip_kb) KB gzip, $(web visit_brotli_kb) KB brotli | under 100 KB |
+| \`schattwerk.wasm\` | $(web wasm_raw_kb) KB, $(web wasm_gzip_kb) KB gzip, $(web wasm_brotli_kb) KB brotli | under 60 KB |
+| navigation to "#fall=S" to its case on screen, first visit, CPU slowed 4× | median $(web shown_median_ms) ms, slowest $(web shown_max_ms) ms, of 20 loads; a bare page with one number: $(web bare_median_ms) ms | under 300 ms |
+| "Generieren", click to updated rows | median $(web generate_median_ms) ms, CPU slowed 4×: $(web generate_slowed_median_ms) ms, of 50 clicks | under 5 ms |
+
+A first visit is a browser context of its own, without cache or service worker; "on screen" is
+the first animation frame after a hint number appears, counted from the start of navigation. The
+click is timed inside the page: its handler draws a case number, pushes the history entry, has
+the module make the case and fills the rows before it returns.
+
+**Case on screen.** A bare page shows its one number after $(web bare_median_ms) ms: the new
+renderer and the parse alone, which no page can go below. The page needs $beyond_bare ms more,
+at a quarter of this CPU: its stylesheet before the first frame, then the script modules and
+the WebAssembly (fetched together from the start), the module compiled and instantiated, the case
+made and the rows filled. Making the case itself is the smallest part: "Generieren" does it with
+the rows in $(web generate_slowed_median_ms) ms at the same speed. The first visit transfers every
+file twice, once for the page and once for its service worker, which fetches past the HTTP cache
+so that a new build never keeps an older file; that is $(web visit_gzip_kb) KB in all.
 EOF
 echo "Wrote $report"

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/DataExchange.h"
+#include "field_input/FieldInteger.h"
 
 namespace {
 
@@ -59,10 +59,10 @@ std::optional<int> ByTheRule(std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const std::optional<int> read = platform::ParseFieldInteger(text);
+    const std::optional<int> read = schattwerk::ParseFieldInteger(text);
     Require(read == ByTheRule(text));
     if (read) {
-        Require(platform::ParseFieldInteger(std::to_string(*read)) == read);
+        Require(schattwerk::ParseFieldInteger(std::to_string(*read)) == read);
     }
     return 0;
 }

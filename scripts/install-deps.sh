@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need, when any is missing.
-# Usage: scripts/install-deps.sh build|test|bench
+# Installs the Debian packages that building and testing need, when any is missing, and the
+# browser tests' npm packages.
+# Usage: scripts/install-deps.sh build|web|test|bench
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 build_packages=(
     g++ cmake ninja-build pkg-config
@@ -12,13 +14,35 @@ build_packages=(
 # and the package, and clang with its sanitizer and fuzzer runtime.
 test_packages=(desktop-file-utils appstream lintian dpkg-dev file clang libclang-rt-14-dev)
 bench_packages=(hyperfine valgrind xvfb time)
+# The web page: emscripten builds it; media-types tells the local server the types of .wasm and
+# .webmanifest. Chromium, poppler's PDF tools and npm (unless node came with its own) test it.
+web_packages=(cmake ninja-build emscripten media-types)
+browser_packages=(chromium poppler-utils)
+command -v npm >/dev/null || browser_packages+=(npm)
 
-case "${1:-build}" in
+mode="${1:-build}"
+case "$mode" in
     build) wanted=("${build_packages[@]}") ;;
+    web) wanted=("${web_packages[@]}") ;;
     test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
     bench) wanted=("${build_packages[@]}" "${bench_packages[@]}") ;;
-    *) echo "usage: $0 build|test|bench" >&2; exit 2 ;;
+    *) echo "usage: $0 build|web|test|bench" >&2; exit 2 ;;
 esac
+# Tests and benchmarks also build the web page and drive it in a browser.
+browser_tests=""
+if [[ "$mode" =~ ^(test|bench)$ ]]; then
+    browser_tests=1
+    wanted+=("${web_packages[@]}" "${browser_packages[@]}")
+fi
+
+# The browser tests' npm packages as package-lock.json pins them; again only when it changed.
+install_browser_test_packages() {
+    local lock=tests/web/package-lock.json installed=tests/web/node_modules/.installed-lock
+    cmp -s "$lock" "$installed" && return 0
+    echo "Installing the browser tests' npm packages"
+    npm ci --prefix tests/web --no-audit --no-fund --loglevel=error >/dev/null
+    cp "$lock" "$installed"
+}
 
 missing=()
 for package in "${wanted[@]}"; do
@@ -26,11 +50,14 @@ for package in "${wanted[@]}"; do
         missing+=("$package")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+if [ -n "$browser_tests" ]; then
+    install_browser_test_packages
+fi

@@ -1,6 +1,8 @@
 // The program's start-up.
 #include "app/GeneratorApp.h"
 
+#include <string>
+
 #include "app/ProgramResources.h"
 #include "case_engine/EngineMessages.h"
 #include "ui/MainDialog.h"
@@ -13,8 +15,9 @@ bool GeneratorApp::InitInstance() {
     platform::Resources::Install(ProgramResources());
     qel::Windows::WinApp::InitInstance();
     SetUseBrowserHelp(true);
-    HelpMap().AddTopic(MessageInvalidHint, "ref_meldungen.html#l_e100");
-    HelpMap().AddTopic(MessageUnsoundCase, "ref_meldungen.html#l_e101");
+    for (const unsigned messageId : {MessageInvalidHint, MessageUnsoundCase}) {
+        HelpMap().AddTopic(messageId, std::string(EngineMessageHelpTopic(messageId)));
+    }
     MainDialog dialog;
     SetMainWindow(&dialog);
     dialog.DoModal();

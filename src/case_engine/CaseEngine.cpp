@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <span>
 #include <string>
 
@@ -38,7 +39,7 @@ WitnessId LiarNamedBy(const Statement& liarStatement) {
 // The statements of witnesses 1..6, or as many of them as the case holds so far.
 std::span<const Statement> AttributeStatements(const StatementArray& caseStatements) {
     const int count = std::min(caseStatements.Count(), kAttributeWitnessCount);
-    return {caseStatements.begin(), static_cast<std::size_t>(count)};
+    return {std::to_address(caseStatements.begin()), static_cast<std::size_t>(count)};
 }
 
 // The attributes that the statements of witnesses 1..6 declare present once the liar's is

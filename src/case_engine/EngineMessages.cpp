@@ -8,24 +8,35 @@
 namespace schattwerk {
 namespace {
 
-struct MessageText {
+struct Message {
     unsigned id;
     const char* text;
+    const char* helpTopic;
 };
 
 constexpr std::array kMessages{
-    MessageText{MessageInvalidHint, "FEHLER 100: %d ist keine gültige Hinweisnummer für %s."},
-    MessageText{MessageUnsoundCase,
-                "FEHLER 101: Diese Hinweisnummern ergeben keinen gültigen Fall."},
+    Message{MessageInvalidHint, "FEHLER 100: %d ist keine gültige Hinweisnummer für %s.",
+            "ref_meldungen.html#l_e100"},
+    Message{MessageUnsoundCase, "FEHLER 101: Diese Hinweisnummern ergeben keinen gültigen Fall.",
+            "ref_meldungen.html#l_e101"},
 };
+
+const Message* FindMessage(unsigned messageId) {
+    const auto* entry = std::find_if(kMessages.begin(), kMessages.end(),
+                                     [messageId](const Message& m) { return m.id == messageId; });
+    return entry == kMessages.end() ? nullptr : entry;
+}
 
 }  // namespace
 
 std::string_view EngineMessageText(unsigned messageId) {
-    const auto* entry =
-        std::find_if(kMessages.begin(), kMessages.end(),
-                     [messageId](const MessageText& m) { return m.id == messageId; });
-    return entry == kMessages.end() ? std::string_view() : entry->text;
+    const Message* message = FindMessage(messageId);
+    return message ? message->text : std::string_view();
+}
+
+std::string_view EngineMessageHelpTopic(unsigned messageId) {
+    const Message* message = FindMessage(messageId);
+    return message ? message->helpTopic : std::string_view();
 }
 
 std::string FormatCaseError(const CaseError& error) {

@@ -16,6 +16,8 @@ inline constexpr unsigned MessageUnsoundCase = 2;
 
 // The printf-style text of a message id; empty for an id without one.
 std::string_view EngineMessageText(unsigned messageId);
+// The help page and anchor that explain a message id; empty for an id without one.
+std::string_view EngineMessageHelpTopic(unsigned messageId);
 
 // The message text of `error` filled with its values.
 std::string FormatCaseError(const CaseError& error);

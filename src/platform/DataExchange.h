@@ -1,9 +1,6 @@
 // Transfer of a dialog's values into its controls and, checked, back out of them.
 #pragma once
 
-#include <optional>
-#include <string_view>
-
 namespace platform {
 
 class Dialog;
@@ -18,7 +15,7 @@ class DataExchange {
     bool Failed() const { return failed; }
 
     // Into the control: `value` in decimal. Out of it: the control's text as an integer; a text
-    // that is none shows "Geben Sie bitte eine ganze Zahl ein.", focuses the field and selects
+    // that is none (ParseFieldInteger) shows its refusal, focuses the field and selects
     // its whole text, and leaves `value` unchanged.
     void Integer(int controlId, int& value);
 
@@ -27,10 +24,5 @@ class DataExchange {
     bool saveAndValidate;
     bool failed = false;
 };
-
-// The integer a field's text holds: blanks and tabs, an optional sign with decimal digits, blanks
-// and tabs. Zero only when the first non-blank is the digit 0, so "", "-", "+0" and "-0" hold none;
-// neither does a number beyond the integer range.
-std::optional<int> ParseFieldInteger(std::string_view text);
 
 }  // namespace platform

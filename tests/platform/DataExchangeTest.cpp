@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include "field_input/FieldInteger.h"
 #include "platform/Application.h"
 #include "platform/DataExchange.h"
 #include "platform/Dialog.h"
@@ -11,6 +12,7 @@
 namespace platform {
 namespace {
 
+using schattwerk::ParseFieldInteger;
 using testsupport::ModalScript;
 
 TEST(ParseFieldInteger, TakesBlanksAroundASignedNumberAndNothingElse) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "case_engine/ErrorReporter.h"
 #include "case_engine/RandomSource.h"
@@ -51,6 +52,8 @@ class CaseEngine {
     const Suspect& Culprit() const { return culprit; }
     const Statement& LiarStatement() const { return liarStatement; }
     const Statement& PlaceStatement() const { return placeStatement; }
+    // The solution's hiding place, as every front end names it.
+    std::string_view HidingPlace() const { return placeStatement.GetClue().Identifier(); }
 
   private:
     void ChooseCulprit();

@@ -27,7 +27,7 @@ void AppendText(const CaseEngine& engine, bool withSolution, std::string& out) {
         out += "Täter: ";
         out += engine.Culprit().Name();
         out += "\nVersteck: ";
-        out += engine.PlaceStatement().GetClue().Identifier();
+        out += engine.HidingPlace();
         out += '\n';
     }
 }
@@ -42,7 +42,7 @@ void AppendJson(const CaseEngine& engine, bool withSolution, std::string& out) {
     nlohmann::json report = {{"rows", std::move(rows)}};
     if (withSolution) {
         report["culprit"] = engine.Culprit().Name();
-        report["place"] = engine.PlaceStatement().GetClue().Identifier();
+        report["place"] = engine.HidingPlace();
     }
     out += report.dump();
     out += '\n';

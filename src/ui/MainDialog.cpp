@@ -114,7 +114,7 @@ void MainDialog::ShowCase(const CaseEngine& engine, bool shown) {
         NameValueLabel(HintLabelFirst + row, std::string(witness) + ":");
     }
     culpritText = engine.Culprit().Name();
-    placeText = engine.PlaceStatement().GetClue().Identifier();
+    placeText = engine.HidingPlace();
     solutionShown = shown;
     UpdateSolutionView();
     EnableItem(ToggleSolutionButton, true);

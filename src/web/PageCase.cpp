@@ -32,7 +32,7 @@ PageCase ShownCase(const CaseEngine& engine) {
         ++row;
     }
     shown.culprit = engine.Culprit().Name();
-    shown.place = engine.PlaceStatement().GetClue().Identifier();
+    shown.place = engine.HidingPlace();
     return shown;
 }
 

@@ -8,7 +8,7 @@
 
 #include "app/GeneratorApp.h"
 #include "case_model/Ids.h"
-#include "platform/Dialog.h"
+#include "platform/window/Dialog.h"
 #include "ui/ResourceIds.h"
 
 namespace schattwerk {

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <span>
 
-#include "platform/VersionBlock.h"
-#include "platform/VersionResource.h"
+#include "platform/module/VersionBlock.h"
+#include "platform/module/linux/VersionSection.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ void QueryAll(std::span<const std::byte> block) {
           "\\stringfileinfo\\040704b0\\FileDescription", "\\StringFileInfo", "StringFileInfo\\\\",
           "\\StringFileInfo\\000004B0\\Comments\\Deeper"}) {
         platform::VersionValue value;
-        if (platform::QueryVersionValue(block, path, value)) {
+        if (platform::FindVersionValue(block, path, value)) {
             platform::VersionTextToUtf8(value.data);
         }
     }

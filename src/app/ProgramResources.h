@@ -1,7 +1,7 @@
 // The program's resources: dialog templates, menu, accelerator tables, icon and string table.
 #pragma once
 
-#include "platform/Resources.h"
+#include "platform/window/Resources.h"
 
 namespace schattwerk {
 

@@ -1,6 +1,6 @@
 // `schattwerk-generator`: the desktop program.
 #include "app/GeneratorApp.h"
-#include "platform/Application.h"
+#include "platform/window/Application.h"
 
 namespace schattwerk {
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/Dialog.h"
-#include "platform/Sound.h"
+#include "platform/window/Dialog.h"
+#include "platform/window/Sound.h"
 
 namespace qel::Windows {
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "platform/Module.h"
-#include "platform/Paths.h"
+#include "platform/module/Module.h"
+#include "platform/module/Paths.h"
 
 namespace qel::Windows {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/HiveKey.h"
+#include "platform/registry/HiveKey.h"
 
 namespace qel::Windows {
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "frame/Printf.h"
-#include "platform/DebugOutput.h"
+#include "platform/module/DebugOutput.h"
 
 namespace qel::Windows {
 

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <span>
 
-#include "platform/VersionBlock.h"
-#include "platform/VersionResource.h"
+#include "platform/module/VersionBlock.h"
+#include "platform/module/VersionResource.h"
 #include "version/VersionText.h"
 
 namespace qel::Windows {

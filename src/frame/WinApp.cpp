@@ -5,8 +5,8 @@
 #include "frame/PathParts.h"
 #include "frame/RegistrySettings.h"
 #include "frame/Trace.h"
-#include "platform/Shell.h"
-#include "platform/StandardMessageBox.h"
+#include "platform/window/Shell.h"
+#include "platform/window/StandardMessageBox.h"
 
 namespace qel::Windows {
 namespace {

@@ -11,8 +11,8 @@
 #include "frame/MessageBoxDialog.h"
 #include "frame/Printf.h"
 #include "frame/SettingsStore.h"
-#include "platform/Application.h"
-#include "platform/Resources.h"
+#include "platform/window/Application.h"
+#include "platform/window/Resources.h"
 
 namespace qel::Windows {
 

@@ -2,7 +2,7 @@
 #include "ui/HintEntryDialog.h"
 
 #include "case_model/Witness.h"
-#include "platform/DataExchange.h"
+#include "platform/window/DataExchange.h"
 #include "ui/ResourceIds.h"
 
 namespace schattwerk {

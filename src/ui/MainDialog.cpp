@@ -1,7 +1,7 @@
 // The main dialog's commands.
 #include "ui/MainDialog.h"
 
-#include "platform/WaitCursor.h"
+#include "platform/window/WaitCursor.h"
 #include "ui/AboutDialog.h"
 #include "ui/HintEntryDialog.h"
 #include "ui/ResourceIds.h"

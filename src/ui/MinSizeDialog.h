@@ -1,7 +1,7 @@
 // A dialog that remembers its initial size and is never dragged smaller than that.
 #pragma once
 
-#include "platform/Dialog.h"
+#include "platform/window/Dialog.h"
 
 namespace schattwerk {
 

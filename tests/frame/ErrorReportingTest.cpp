@@ -6,7 +6,7 @@
 
 #include "frame/Trace.h"
 #include "frame/WinApp.h"
-#include "platform/Sound.h"
+#include "platform/window/Sound.h"
 #include "support/ModalScript.h"
 #include "support/StandInOpener.h"
 
@@ -72,14 +72,14 @@ TEST_F(ErrorReportingTest, TwoReportsEachOfferTheirOwnTopicAndUnknownIdsTheStart
     ModalScript script;
     for (const char* anchor : {"#l_e101", "#l_e100"}) {
         script.Expect("FEHLER", [this, anchor](platform::Dialog& box) {
-            testsupport::PressKey(box, Qt::Key_F1);
+            testsupport::PressKey(box, platform::KeyF1);
             EXPECT_THAT(opener.WaitForArguments(), ElementsAre(EndsWith(anchor)));
             box.EndDialog(1);
         });
     }
     script.Expect("FEHLER", [this](platform::Dialog& box) {
         EXPECT_EQ(box.ItemText(MessageBoxDialog::TextControl), "") << "no text for id 7";
-        testsupport::PressKey(box, Qt::Key_F1);
+        testsupport::PressKey(box, platform::KeyF1);
         EXPECT_THAT(opener.WaitForArguments(), ElementsAre(EndsWith("/help/index.html")));
         box.EndDialog(1);
     });

@@ -11,7 +11,6 @@
 #include "TestFiles.h"
 #include "frame/VersionInfo.h"
 #include "frame/WinApp.h"
-#include "platform/VersionResource.h"
 #include "support/ModalScript.h"
 #include "support/StandInOpener.h"
 

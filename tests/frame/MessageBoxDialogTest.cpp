@@ -2,10 +2,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QWidget>
-
 #include "frame/MessageBoxDialog.h"
-#include "platform/Sound.h"
+#include "platform/window/Sound.h"
 #include "support/ModalScript.h"
 
 namespace qel::Windows {
@@ -49,7 +47,7 @@ TEST_F(MessageBoxDialogTest, StopBoxWithHelpHasIconTextAndBothButtons) {
         EXPECT_EQ(d.ItemText(MessageBoxDialog::CloseButton), "&Schließen");
         EXPECT_EQ(d.ItemText(MessageBoxDialog::HelpButton), "&Hilfe");
         EXPECT_EQ(d.FocusedItem(), MessageBoxDialog::CloseButton);
-        testsupport::PressKey(d, Qt::Key_Return);
+        testsupport::PressKey(d, platform::KeyReturn);
     });
     EXPECT_EQ(box.DoModal(), 1);
     EXPECT_THAT(beeps, ElementsAre(platform::BeepSound::Stop));
@@ -62,10 +60,10 @@ TEST_F(MessageBoxDialogTest, HelpKeepsTheBoxOpenAndTheDestroyNoticeComesOnce) {
     ModalScript script;
     script.Expect("", [](platform::Dialog& d) {
         testsupport::Click(d, MessageBoxDialog::HelpButton);
-        testsupport::PressKey(d, Qt::Key_F1);
-        EXPECT_TRUE(d.Window()->isVisible());
+        testsupport::PressKey(d, platform::KeyF1);
+        EXPECT_TRUE(testsupport::IsShown(d));
         EXPECT_THAT(events, ElementsAre(MessageHelpRequested, MessageHelpRequested));
-        testsupport::PressKey(d, Qt::Key_Escape);
+        testsupport::PressKey(d, platform::KeyEscape);
     });
     EXPECT_EQ(box.DoModal(), 2);
     EXPECT_THAT(events,
@@ -78,11 +76,11 @@ TEST_F(MessageBoxDialogTest, UnknownKindsArePlainWithoutHelpButtonOrBeep) {
         ModalScript script;
         script.Expect("Hinweis", [](platform::Dialog& d) {
             EXPECT_TRUE(d.ItemIcon(MessageBoxDialog::IconControl).IsNull());
-            EXPECT_EQ(d.ItemWidget(MessageBoxDialog::IconControl), nullptr);
+            EXPECT_EQ(d.ItemHandle(MessageBoxDialog::IconControl), nullptr);
             EXPECT_EQ(d.ItemRect(MessageBoxDialog::TextControl), d.MapDialogRect({7, 7, 246, 42}));
-            EXPECT_EQ(d.ItemWidget(MessageBoxDialog::HelpButton), nullptr);
-            testsupport::PressKey(d, Qt::Key_F1);  // consumed, does nothing
-            EXPECT_TRUE(d.Window()->isVisible());
+            EXPECT_EQ(d.ItemHandle(MessageBoxDialog::HelpButton), nullptr);
+            testsupport::PressKey(d, platform::KeyF1);  // consumed, does nothing
+            EXPECT_TRUE(testsupport::IsShown(d));
             testsupport::Click(d, MessageBoxDialog::CloseButton);
         });
         EXPECT_EQ(box.DoModal(), 1) << kind;

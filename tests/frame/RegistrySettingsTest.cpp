@@ -9,7 +9,7 @@
 
 #include "TestFiles.h"
 #include "frame/RegistrySettings.h"
-#include "platform/HiveKey.h"
+#include "platform/registry/HiveKey.h"
 
 namespace qel::Windows {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "TestFiles.h"
 #include "frame/VersionInfo.h"
-#include "platform/VersionBlock.h"
-#include "platform/VersionResource.h"
+#include "platform/module/VersionBlock.h"
+#include "platform/module/VersionResource.h"
 #include "version/ProgramVersion.h"
 
 namespace qel::Windows {

@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "frame/VersionInfo.h"
-#include "platform/ElfSection.h"
-#include "platform/VersionResource.h"
+#include "platform/module/VersionResource.h"
+#include "platform/module/linux/ElfSection.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QPixmap>
-#include <QWidget>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -12,7 +11,8 @@
 #include "app/GeneratorApp.h"
 #include "case_model/Ids.h"
 #include "frame/MessageBoxDialog.h"
-#include "platform/Sound.h"
+#include "platform/window/Sound.h"
+#include "platform/window/qt/QtWidgets.h"
 #include "support/ModalScript.h"
 #include "ui/ResourceIds.h"
 
@@ -26,7 +26,7 @@ int failures = 0;
 
 void Save(Dialog& dialog, const char* name) {
     const fs::path file = folder / (std::string(name) + ".png");
-    if (!dialog.Window()->grab().save(QString::fromStdString(file.string()))) {
+    if (!platform::ToWidget(dialog.Handle())->grab().save(QString::fromStdString(file.string()))) {
         std::cerr << "make_screenshots: cannot write " << file << '\n';
         ++failures;
     }

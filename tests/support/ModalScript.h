@@ -2,13 +2,12 @@
 // which dialog it is, acts on it and ends it. Nested runs take their steps in order.
 #pragma once
 
-#include <QtCore/qnamespace.h>
-
 #include <deque>
 #include <functional>
 #include <string>
 
-#include "platform/Dialog.h"
+#include "platform/window/Dialog.h"
+#include "support/WindowInput.h"
 
 namespace testsupport {
 
@@ -41,14 +40,5 @@ class RefuseModalRuns : public platform::ModalHook {
   public:
     void Run(platform::Dialog& dialog) override;
 };
-
-// Presses a key on the dialog's focused control (or the window), as the user would.
-void PressKey(platform::Dialog& dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
-// Types text into a control, key by key.
-void TypeText(platform::Dialog& dialog, int controlId, const std::string& text);
-// Clicks a push button.
-void Click(platform::Dialog& dialog, int controlId);
-// Triggers the menu item with this text (mnemonics included, as in the menu template).
-void TriggerMenuItem(platform::Dialog& dialog, const std::string& text);
 
 }  // namespace testsupport

@@ -4,13 +4,13 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
-#include <QTest>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <thread>
+
+#include "support/WindowInput.h"
 
 namespace testsupport {
 
@@ -61,10 +61,7 @@ bool StandInOpener::WaitUntilReaped() {
     pid_t pid = 0;
     std::ifstream(folder / "pid") >> pid;
     // kill(pid, 0) reaches a zombie too; only a reaped process is gone.
-    const bool reaped =
-        pid > 0 && QTest::qWaitFor([pid] { return ::kill(pid, 0) == -1 && errno == ESRCH; });
-    QCoreApplication::processEvents();
-    return reaped;
+    return pid > 0 && WaitUntil([pid] { return ::kill(pid, 0) == -1 && errno == ESRCH; });
 }
 
 void StandInOpener::SearchOnlyHere() const {

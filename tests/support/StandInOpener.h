@@ -20,9 +20,9 @@ class StandInOpener {
     // The arguments of the last start, waiting a while for the started process to write them.
     std::vector<std::string> WaitForArguments();
     bool WasStarted() const;
-    // Takes the last start's arguments, runs the Qt events until that process has ended and been
-    // reaped by its parent (none is left as a zombie), then lets the events still pending run;
-    // false after a while.
+    // Takes the last start's arguments, runs the window system's events until that process has
+    // ended and been reaped by its parent (none is left as a zombie), then lets the events still
+    // pending run; false after a while.
     bool WaitUntilReaped();
     // Leaves only the stand-in's folder on the search path, until the stand-in is gone.
     void SearchOnlyHere() const;

@@ -3,12 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-#include <QImage>
-#include <QWidget>
-
+#include "app/IconImages.h"
 #include "frame/WinApp.h"
-#include "platform/Sound.h"
+#include "platform/window/Sound.h"
 #include "support/ModalScript.h"
 #include "ui/AppDialog.h"
 #include "ui/EngineErrorReporter.h"
@@ -25,25 +22,14 @@ constexpr int kIcon = 128;
 constexpr int kAccelerators = 133;
 constexpr int kEdit = 1022;
 
-std::vector<std::uint8_t> PngOfSize(int side) {
-    QImage image(side, side, QImage::Format_ARGB32);
-    image.fill(Qt::darkGreen);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    image.save(&buffer, "PNG");
-    return {bytes.begin(), bytes.end()};
-}
-
 class AppDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        png = PngOfSize(32);
-        icons = {{kIcon, {png}}};
+        icons = {{kIcon, ProgramIconImages()}};
         platform::Resources::Install({dialogs, {}, accelerators, icons, strings});
     }
     void TearDown() override { platform::Resources::Install({}); }
 
-    std::vector<std::uint8_t> png;
     std::vector<platform::IconResource> icons;
     const std::vector<platform::DialogTemplate> dialogs{
         {kTemplate,
@@ -85,7 +71,7 @@ TEST_F(AppDialogTest, WithoutResourcesThereIsNoIconAndF1IsAnOrdinaryKey) {
     ModalScript script;
     script.Expect("Basis", [](platform::Dialog& d) {
         EXPECT_TRUE(d.WindowIcon().IsNull());
-        testsupport::PressKey(d, Qt::Key_F1);
+        testsupport::PressKey(d, platform::KeyF1);
         d.EndDialog(0);
     });
     plain.DoModal();
@@ -100,7 +86,7 @@ TEST_F(AppDialogTest, IconsShowAtTheStartOrAtOnceAndF1ComesThroughTheTable) {
     script.Expect("Basis", [&dialog](platform::Dialog& d) {
         EXPECT_EQ(d.WindowIcon(), platform::Icon::FromResource(kIcon));
         d.FocusItem(kEdit);
-        testsupport::PressKey(d, Qt::Key_F1);
+        testsupport::PressKey(d, platform::KeyF1);
         EXPECT_THAT(dialog.commands, ElementsAre(9));
         EXPECT_EQ(d.ItemText(kEdit), "");
         d.EndDialog(0);
@@ -143,7 +129,7 @@ TEST_F(AppDialogTest, DraggingNeverMakesTheWindowSmallerAndTheOppositeEdgeStays)
         dialog.OnSizing(platform::SizingEdge::Top, larger);
         EXPECT_EQ(larger.Height(), start.Height() + 20) << "growing is free";
 
-        d.Window()->resize(initial.width / 2, initial.height / 2);
+        testsupport::ResizeWindow(d, initial.width / 2, initial.height / 2);
         EXPECT_GE(d.WindowRect().Width(), initial.width) << "a real resize follows the rule";
         d.EndDialog(0);
     });
@@ -156,10 +142,10 @@ TEST_F(AppDialogTest, TheClientAreaOfASizableDialogFollowsTheWindow) {
     script.Expect("Groß", [&dialog](platform::Dialog& d) {
         const platform::PixelRect start = d.ClientRect();
         EXPECT_EQ(start, d.MapDialogRect({0, 0, 120, 60})) << "it opens at the template's size";
-        d.Window()->resize(d.WindowRect().Width() + 40, d.WindowRect().Height() + 30);
+        testsupport::ResizeWindow(d, d.WindowRect().Width() + 40, d.WindowRect().Height() + 30);
         EXPECT_EQ(d.ClientRect(), (platform::PixelRect{0, 0, start.right + 40, start.bottom + 30}));
         EXPECT_EQ(dialog.laidOut, d.ClientRect());
-        d.Window()->resize(1, 1);
+        testsupport::ResizeWindow(d, 1, 1);
         EXPECT_EQ(dialog.laidOut, start) << "never smaller than at the start";
         d.EndDialog(0);
     });

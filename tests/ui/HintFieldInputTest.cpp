@@ -4,10 +4,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QWidget>
-
 #include "app/GeneratorApp.h"
 #include "case_model/Ids.h"
 #include "support/ModalScript.h"
@@ -24,13 +20,6 @@ using testsupport::ModalScript;
 constexpr const char* kMain = "Dornak-Schattwerk-Generator";
 constexpr const char* kEntry = "Hinweise eingeben";
 const std::vector<std::string> kWorkedExample{"74", "34", "55", "22", "86", "60", "47", "21"};
-
-void Paste(Dialog& entry, int field, const std::string& text) {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
-    entry.FocusItem(field);
-    entry.SelectItemText(field);
-    testsupport::PressKey(entry, Qt::Key_V, Qt::ControlModifier);
-}
 
 void TypeHints(Dialog& entry, const std::vector<std::string>& hints) {
     for (int i = 0; i < WitnessCount; ++i) {
@@ -76,7 +65,7 @@ TEST_F(HintFieldInputTest, PastedTextKeepsDigitsOnlyTwoAtMost) {
         .Expect(kEntry, [&pasted](Dialog& entry) {
             for (const auto& [text, kept] : pasted) {
                 entry.SetItemText(HintFieldFirst + 2, "0");
-                Paste(entry, HintFieldFirst + 2, text);
+                testsupport::PasteText(entry, HintFieldFirst + 2, text);
                 EXPECT_EQ(entry.ItemText(HintFieldFirst + 2), kept) << '"' << text << '"';
             }
             entry.EndDialog(2);
@@ -97,20 +86,20 @@ TEST_F(HintFieldInputTest, AnEmptiedFieldIsRefusedAndNothingElseIsLost) {
         .Expect(kEntry,
                 [](Dialog& entry) {
                     TypeHints(entry, kWorkedExample);
-                    Paste(entry, HintFieldFirst + 5, "1234");
+                    testsupport::PasteText(entry, HintFieldFirst + 5, "1234");
                     entry.FocusItem(HintFieldFirst + 5);
-                    testsupport::PressKey(entry, Qt::Key_Backspace);
-                    testsupport::PressKey(entry, Qt::Key_Backspace);
+                    testsupport::PressKey(entry, platform::KeyBackspace);
+                    testsupport::PressKey(entry, platform::KeyBackspace);
                     EXPECT_EQ(entry.ItemText(HintFieldFirst + 5), "");
-                    testsupport::PressKey(entry, Qt::Key_Return);
-                    EXPECT_TRUE(entry.Window()->isVisible());
+                    testsupport::PressKey(entry, platform::KeyReturn);
+                    EXPECT_TRUE(testsupport::IsShown(entry));
                     EXPECT_EQ(entry.FocusedItem(), HintFieldFirst + 5);
                     for (int i : {0, 1, 2, 3, 4, 6, 7}) {
                         EXPECT_EQ(entry.ItemText(HintFieldFirst + i),
                                   kWorkedExample[static_cast<std::size_t>(i)]);
                     }
-                    Paste(entry, HintFieldFirst + 5, "60");
-                    testsupport::PressKey(entry, Qt::Key_Return);
+                    testsupport::PasteText(entry, HintFieldFirst + 5, "60");
+                    testsupport::PressKey(entry, platform::KeyReturn);
                 })
         .Expect("schattwerk-generator", [](Dialog& message) {
             EXPECT_THAT(message.ItemText(101), HasSubstr("Geben Sie bitte eine ganze Zahl ein."));

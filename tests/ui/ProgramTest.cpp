@@ -5,14 +5,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QAccessible>
-#include <QApplication>
-#include <QCursor>
-#include <QFile>
-#include <QLibraryInfo>
-#include <QLineEdit>
-#include <QMenu>
-#include <QWidget>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -20,8 +12,8 @@
 #include "app/GeneratorApp.h"
 #include "case_engine/CaseEngine.h"
 #include "frame/RegistrySettings.h"
-#include "platform/Sound.h"
-#include "platform/WaitCursor.h"
+#include "platform/window/Sound.h"
+#include "platform/window/WaitCursor.h"
 #include "support/ModalScript.h"
 #include "support/ProgramRun.h"
 #include "support/StandInOpener.h"
@@ -50,12 +42,6 @@ std::vector<std::string> Texts(const Dialog& dialog, int first) {
         texts.push_back(dialog.ItemText(first + i));
     }
     return texts;
-}
-
-std::string AccessibleName(const Dialog& dialog, int id) {
-    return QAccessible::queryAccessibleInterface(dialog.ItemWidget(id))
-        ->text(QAccessible::Name)
-        .toStdString();
 }
 
 void TypeHints(Dialog& entry, const std::vector<std::string>& hints) {
@@ -118,7 +104,7 @@ TEST_F(ProgramTest, StartsWithNoCaseAndEndsWhenTheMainDialogCloses) {
         EXPECT_FALSE(main.IsItemEnabled(ToggleSolutionButton));
         EXPECT_EQ(main.FocusedItem(), GenerateButton);
         EXPECT_EQ(main.WindowIcon(), platform::Icon::FromResource(IdIcon));
-        testsupport::PressKey(main, Qt::Key_Escape);
+        testsupport::PressKey(main, platform::KeyEscape);
     });
     EXPECT_TRUE(application.UseBrowserHelp());
     EXPECT_EQ(application.HelpMap().TopicFor(1), "ref_meldungen.html#l_e100");
@@ -128,7 +114,7 @@ TEST_F(ProgramTest, StartsWithNoCaseAndEndsWhenTheMainDialogCloses) {
 
     RunProgram([](Dialog& main) { testsupport::Click(main, platform::CommandCancel); });
     RunProgram([](Dialog& main) { testsupport::TriggerMenuItem(main, "B&eenden\tAlt-F4"); });
-    RunProgram([](Dialog& main) { main.Window()->close(); });
+    RunProgram([](Dialog& main) { testsupport::CloseWindow(main); });
 }
 
 TEST_F(ProgramTest, MakesItsSettingsStoreButWritesNothingInAWholeRun) {
@@ -140,10 +126,10 @@ TEST_F(ProgramTest, MakesItsSettingsStoreButWritesNothingInAWholeRun) {
         testsupport::Click(main, GenerateButton);
         testsupport::Click(main, ToggleSolutionButton);
         testsupport::Click(main, DecodeButton);
-        testsupport::PressKey(main, Qt::Key_Escape);
+        testsupport::PressKey(main, platform::KeyEscape);
     }).Expect(kEntry, [](Dialog& entry) {
         TypeHints(entry, {"74", "34", "55", "22", "86", "60", "47", "21"});
-        testsupport::PressKey(entry, Qt::Key_Return);
+        testsupport::PressKey(entry, platform::KeyReturn);
     });
     Run();
     EXPECT_TRUE(std::filesystem::is_empty(config.Path()));
@@ -164,7 +150,7 @@ TEST_F(ProgramTest, TellsQtItsDesktopEntryBeforeTheFirstWindow) {
 
 TEST_F(ProgramTest, GenerateShowsANewCaseWithItsSolutionHidden) {
     RunProgram([](Dialog& main) {
-        testsupport::PressKey(main, Qt::Key_Return);
+        testsupport::PressKey(main, platform::KeyReturn);
         EXPECT_EQ(Texts(main, WitnessLabelFirst), kWitnessNames);
         EXPECT_EQ(main.ItemText(CulpritLabel), "???");
         EXPECT_EQ(main.ItemText(PlaceLabel), "???");
@@ -210,11 +196,10 @@ TEST_F(ProgramTest, DecodeShowsTheSolvedCaseAtOnce) {
         EXPECT_EQ(entry.FocusedItem(), HintFieldFirst);
         EXPECT_EQ(entry.SelectedItemText(HintFieldFirst), "0");
         EXPECT_TRUE(platform::IsWaitCursorShown()) << "the command waits";
-        ASSERT_NE(QApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ArrowCursor)
+        EXPECT_FALSE(testsupport::ShowsWaitCursor())
             << "but the window for the user shows the normal cursor";
         TypeHints(entry, {"74", "34", "55", "22", "86", "60", "47", "21"});
-        testsupport::PressKey(entry, Qt::Key_Return);
+        testsupport::PressKey(entry, platform::KeyReturn);
     });
     Run();
 }
@@ -223,26 +208,26 @@ TEST_F(ProgramTest, DecodeShowsTheSolvedCaseAtOnce) {
 // main dialog's eight numbers only after all eight names.
 TEST_F(ProgramTest, AScreenReaderHearsEachNumberWithItsWitness) {
     Program([](Dialog& main) {
-        EXPECT_EQ(AccessibleName(main, CulpritLabel), "Täter: -");
+        EXPECT_EQ(testsupport::AccessibleName(main, CulpritLabel), "Täter: -");
         testsupport::Click(main, DecodeButton);
-        EXPECT_EQ(AccessibleName(main, HintLabelFirst), "Professor Quillon: 74");
-        EXPECT_EQ(AccessibleName(main, HintLabelFirst + 7), "Kommissar Morvek: 21");
+        EXPECT_EQ(testsupport::AccessibleName(main, HintLabelFirst), "Professor Quillon: 74");
+        EXPECT_EQ(testsupport::AccessibleName(main, HintLabelFirst + 7), "Kommissar Morvek: 21");
         EXPECT_EQ(main.ItemText(HintLabelFirst), "74") << "the screen shows the number alone";
-        EXPECT_EQ(AccessibleName(main, CulpritLabel), "Täter: Frau Sorrak");
-        EXPECT_EQ(AccessibleName(main, PlaceLabel), "Versteck: Kirmes");
+        EXPECT_EQ(testsupport::AccessibleName(main, CulpritLabel), "Täter: Frau Sorrak");
+        EXPECT_EQ(testsupport::AccessibleName(main, PlaceLabel), "Versteck: Kirmes");
         testsupport::Click(main, ToggleSolutionButton);
-        EXPECT_EQ(AccessibleName(main, PlaceLabel), "Versteck: ???");
+        EXPECT_EQ(testsupport::AccessibleName(main, PlaceLabel), "Versteck: ???");
         testsupport::Click(main, GenerateButton);
-        EXPECT_EQ(AccessibleName(main, HintLabelFirst + 3),
+        EXPECT_EQ(testsupport::AccessibleName(main, HintLabelFirst + 3),
                   "Oberst v. Kallmer: " + main.ItemText(HintLabelFirst + 3));
         main.EndDialog(2);
     }).Expect(kEntry, [](Dialog& entry) {
         for (int i = 0; i < WitnessCount; ++i) {
-            EXPECT_EQ(AccessibleName(entry, HintFieldFirst + i),
+            EXPECT_EQ(testsupport::AccessibleName(entry, HintFieldFirst + i),
                       kWitnessNames.at(static_cast<std::size_t>(i)));
         }
         TypeHints(entry, {"74", "34", "55", "22", "86", "60", "47", "21"});
-        testsupport::PressKey(entry, Qt::Key_Return);
+        testsupport::PressKey(entry, platform::KeyReturn);
     });
     Run();
 }
@@ -274,7 +259,7 @@ TEST_F(ProgramTest, AWrongNumberIsReportedWithHelpAndTheEntryOpensAgainAsTyped) 
                                 ElementsAre("12", "34", "55", "22", "86", "60", "47", "99"));
                     EXPECT_EQ(entry.FocusedItem(), HintFieldFirst);
                     entry.SetItemText(HintFieldFirst, "74");
-                    testsupport::PressKey(entry, Qt::Key_Return);
+                    testsupport::PressKey(entry, platform::KeyReturn);
                 })
         .Expect("FEHLER",
                 [](Dialog& box) {
@@ -284,7 +269,7 @@ TEST_F(ProgramTest, AWrongNumberIsReportedWithHelpAndTheEntryOpensAgainAsTyped) 
                 })
         .Expect(kEntry, [](Dialog& entry) {
             entry.SetItemText(HintFieldFirst + 7, "21");
-            testsupport::PressKey(entry, Qt::Key_Return);
+            testsupport::PressKey(entry, platform::KeyReturn);
         });
     Run();
     EXPECT_EQ(beeps, 2) << "each error box beeps once";
@@ -300,20 +285,20 @@ TEST_F(ProgramTest, NumbersThatMakeNoCaseAreReportedAsErrorHundredAndOne) {
         .Expect(kEntry,
                 [](Dialog& entry) {
                     TypeHints(entry, {"20", "34", "55", "22", "86", "60", "47", "24"});
-                    testsupport::PressKey(entry, Qt::Key_Return);
+                    testsupport::PressKey(entry, platform::KeyReturn);
                 })
         .Expect("FEHLER",
                 [this](Dialog& box) {
                     EXPECT_EQ(box.ItemText(qel::Windows::MessageBoxDialog::TextControl),
                               "FEHLER 101: Diese Hinweisnummern ergeben keinen gültigen Fall.");
-                    testsupport::PressKey(box, Qt::Key_F1);
+                    testsupport::PressKey(box, platform::KeyF1);
                     EXPECT_THAT(opener.WaitForArguments(),
                                 ElementsAre(EndsWith("/help/ref_meldungen.html#l_e101")));
                     box.EndDialog(1);
                 })
         .Expect(kEntry, [](Dialog& entry) {
             EXPECT_EQ(entry.ItemText(HintFieldFirst), "20");
-            testsupport::PressKey(entry, Qt::Key_Escape);
+            testsupport::PressKey(entry, platform::KeyEscape);
         });
     Run();
 }
@@ -336,18 +321,6 @@ TEST_F(ProgramTest, CancellingTheEntryLeavesTheCaseAsItWas) {
     Run();
 }
 
-TEST_F(ProgramTest, AnEditFieldsContextMenuIsGerman) {
-    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm")) {
-        GTEST_SKIP() << "Qt's German translations are not installed";
-    }
-    RunProgram([](Dialog& main) {
-        QLineEdit field;
-        const QMenu* menu = field.createStandardContextMenu();  // the field's child
-        EXPECT_EQ(menu->actions().front()->text().section('\t', 0, 0).toStdString(), "&Rückgängig");
-        main.EndDialog(2);
-    });
-}
-
 TEST_F(ProgramTest, HintFieldsTakeTwoDigitsAndAnEmptyFieldIsRefused) {
     Program([](Dialog& main) {
         testsupport::Click(main, DecodeButton);
@@ -358,11 +331,11 @@ TEST_F(ProgramTest, HintFieldsTakeTwoDigitsAndAnEmptyFieldIsRefused) {
                     testsupport::TypeText(entry, HintFieldFirst, "7a4x9");
                     EXPECT_EQ(entry.ItemText(HintFieldFirst), "74") << "the 0 was selected";
                     entry.SetItemText(HintFieldFirst + 3, "");
-                    testsupport::PressKey(entry, Qt::Key_Return);
-                    EXPECT_TRUE(entry.Window()->isVisible());
+                    testsupport::PressKey(entry, platform::KeyReturn);
+                    EXPECT_TRUE(testsupport::IsShown(entry));
                     EXPECT_EQ(entry.FocusedItem(), HintFieldFirst + 3);
                     TypeHints(entry, {"07", "34", "55", "22", "86", "60", "47", "21"});
-                    testsupport::PressKey(entry, Qt::Key_Return);
+                    testsupport::PressKey(entry, platform::KeyReturn);
                 })
         .Expect("schattwerk-generator",
                 [](Dialog& message) {
@@ -380,7 +353,7 @@ TEST_F(ProgramTest, HintFieldsTakeTwoDigitsAndAnEmptyFieldIsRefused) {
 
 TEST_F(ProgramTest, F1AndTheHelpMenuOpenEachWindowsPage) {
     Program([this](Dialog& main) {
-        testsupport::PressKey(main, Qt::Key_F1);
+        testsupport::PressKey(main, platform::KeyF1);
         EXPECT_THAT(opener.WaitForArguments(),
                     ElementsAre(EndsWith("/help/ref_dlg_main.html#content")));
         testsupport::TriggerMenuItem(main, "&Hilfe ...\tF1");
@@ -394,17 +367,17 @@ TEST_F(ProgramTest, F1AndTheHelpMenuOpenEachWindowsPage) {
     })
         .Expect(kEntry,
                 [this](Dialog& entry) {
-                    testsupport::PressKey(entry, Qt::Key_F1);
+                    testsupport::PressKey(entry, platform::KeyF1);
                     EXPECT_THAT(opener.WaitForArguments(),
                                 ElementsAre(EndsWith("/help/ref_dlg_hinweise.html#content")));
-                    EXPECT_TRUE(entry.Window()->isVisible());
+                    EXPECT_TRUE(testsupport::IsShown(entry));
                     entry.EndDialog(2);
                 })
         .Expect("Info", [this](Dialog& about) {
-            testsupport::PressKey(about, Qt::Key_F1);
+            testsupport::PressKey(about, platform::KeyF1);
             EXPECT_THAT(opener.WaitForArguments(),
                         ElementsAre(EndsWith("/help/ref_dlg_info.html#content")));
-            testsupport::PressKey(about, Qt::Key_Escape);
+            testsupport::PressKey(about, platform::KeyEscape);
         });
     Run();
 }
@@ -420,7 +393,7 @@ TEST_F(ProgramTest, TheAboutBoxReadsTheProgramsOwnFile) {
             [](const VersionString& entry) { return std::string(entry.name) == "LegalCopyright"; });
         EXPECT_EQ(about.ItemText(CopyrightLabel), copyright->value);
         EXPECT_EQ(about.FocusedItem(), platform::CommandOk);
-        testsupport::PressKey(about, Qt::Key_Return);
+        testsupport::PressKey(about, platform::KeyReturn);
     });
     Run();
 }

@@ -1,0 +1,27 @@
+// The platform's standard message box: an icon, a text and an OK button, captioned with the
+// application's name.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/window/Dialog.h"
+
+namespace platform {
+
+class StandardMessageBox : public Dialog {
+  public:
+    StandardMessageBox(Dialog* owner, std::string_view text, SystemIcon icon);
+
+  protected:
+    bool OnInitDialog() override;
+
+  private:
+    SystemIcon icon;
+    std::string text;
+};
+
+// Shows the box modally and returns once it is closed (1).
+int ShowStandardMessage(Dialog* owner, std::string_view text, SystemIcon icon);
+
+}  // namespace platform

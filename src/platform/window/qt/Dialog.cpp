@@ -1,0 +1,510 @@
+// The dialog's window on Qt: a QDialog with the controls placed in dialog units, every input
+// turned into a command, and a modal event loop of its own.
+#include "platform/window/Dialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QEventLoop>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QStyle>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "platform/window/Backend.h"
+#include "platform/window/qt/QtIcon.h"
+#include "platform/window/qt/QtKeys.h"
+#include "platform/window/qt/QtMetrics.h"
+#include "platform/window/qt/QtWidgets.h"
+
+namespace platform {
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// An icon control without a size takes the icon's.
+void ShowIcon(QLabel& label, const Icon& icon) {
+    const int side = label.style()->pixelMetric(QStyle::PM_LargeIconSize);
+    label.setPixmap(ToQIcon(icon).pixmap(side, side));
+    if (label.width() == 0 || label.height() == 0) {
+        label.resize(side, side);
+    }
+}
+
+PixelRect ToPixelRect(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+QRect ToQRect(const PixelRect& rect) {
+    return {rect.left, rect.top, rect.Width(), rect.Height()};
+}
+
+// Moved into `bounds` as far as it fits, its top left corner first: a window larger than its
+// owner is not centred off the screen.
+QRect KeptInside(QRect rect, const QRect& bounds) {
+    if (bounds.isEmpty()) {
+        return rect;
+    }
+    rect.moveRight(std::min(rect.right(), bounds.right()));
+    rect.moveBottom(std::min(rect.bottom(), bounds.bottom()));
+    rect.moveLeft(std::max(rect.left(), bounds.left()));
+    rect.moveTop(std::max(rect.top(), bounds.top()));
+    return rect;
+}
+
+}  // namespace
+
+// The Qt window of a running dialog: a client area with the controls at their pixel places and,
+// above it, the menu bar.
+class Dialog::Window : public QDialog {
+  public:
+    Window(Dialog& owner, QWidget* parentWidget)
+        : QDialog(parentWidget), owner(owner), units(DialogUnitsOf(font())) {}
+
+    PixelRect Map(const DialogRect& rect) const { return units.Map(rect); }
+
+    QWidget* Item(int id) const {
+        const auto found = items.find(id);
+        return found == items.end() ? nullptr : found->second;
+    }
+
+    Dialog& owner;
+    DialogUnits units;
+    QWidget* client = nullptr;
+    QEventLoop* loop = nullptr;
+    std::map<int, QWidget*> items;
+    std::map<int, Icon> itemIcons;
+    QLabel* labelMadeLast = nullptr;
+    Icon windowIcon;
+    QRect lastGeometry;
+
+  protected:
+    // Runs for the window and its focusable controls. A key that a control did not take travels
+    // on to the window; the key hook has seen it already then.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool cameFromControl =
+            watched == this && focusWidget() != nullptr && focusWidget() != this;
+        if (event->type() == QEvent::KeyPress && !cameFromControl) {
+            const auto* keyEvent = static_cast<QKeyEvent*>(event);
+            if (owner.PreTranslateKey(ToKeyPress(*keyEvent))) {
+                return true;
+            }
+        }
+        return QDialog::eventFilter(watched, event);
+    }
+
+    void reject() override { owner.OnCommand(CommandCancel); }
+
+    void closeEvent(QCloseEvent* event) override {
+        event->ignore();
+        if (!owner.ended) {
+            owner.OnCommand(CommandCancel);
+        }
+    }
+
+    void resizeEvent(QResizeEvent* event) override {
+        QDialog::resizeEvent(event);
+        FollowSizing();
+        if (client != nullptr) {
+            owner.OnSize(client->width(), client->height());
+        }
+    }
+
+  private:
+    // Qt reports a resize only after it happened: work out which edges moved, let the dialog
+    // adjust the rectangle as it would during the drag, and apply what it decided.
+    void FollowSizing() {
+        const QRect now = geometry();
+        if (!lastGeometry.isValid() || !(owner.dialogTemplate->styles & DialogSizingBorder)) {
+            lastGeometry = now;
+            return;
+        }
+        const bool left = now.left() != lastGeometry.left();
+        const bool top = now.top() != lastGeometry.top();
+        const bool horizontal = now.width() != lastGeometry.width();
+        const bool vertical = now.height() != lastGeometry.height();
+        lastGeometry = now;
+        if (!horizontal && !vertical) {
+            return;
+        }
+        SizingEdge edge = SizingEdge::Right;
+        if (horizontal && vertical) {
+            edge = top ? (left ? SizingEdge::TopLeft : SizingEdge::TopRight)
+                       : (left ? SizingEdge::BottomLeft : SizingEdge::BottomRight);
+        } else if (horizontal) {
+            edge = left ? SizingEdge::Left : SizingEdge::Right;
+        } else {
+            edge = top ? SizingEdge::Top : SizingEdge::Bottom;
+        }
+        PixelRect proposed = ToPixelRect(now);
+        owner.OnSizing(edge, proposed);
+        if (ToQRect(proposed) != now) {
+            lastGeometry = ToQRect(proposed);
+            setGeometry(lastGeometry);
+        }
+    }
+};
+
+void Dialog::WindowDeleter::operator()(Window* window) const {
+    delete window;
+}
+
+void Dialog::ShowWindow() {
+    window->show();
+    window->lastGeometry = window->geometry();
+}
+
+void Dialog::RunEventLoop() {
+    QEventLoop loop;
+    window->loop = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    window->loop = nullptr;
+}
+
+void Dialog::EndDialog(int endResult) {
+    result = endResult;
+    ended = true;
+    if (window != nullptr) {
+        window->hide();
+        if (window->loop != nullptr) {
+            window->loop->quit();
+        }
+    }
+}
+
+void Dialog::BuildWindow() {
+    QWidget* parentWidget = parent != nullptr ? ToWidget(parent->Handle()) : nullptr;
+    window.reset(new Window(*this, parentWidget));
+    Window& w = *window;
+    const unsigned styles = dialogTemplate->styles;
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (styles & DialogSystemMenu) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    }
+    w.setWindowFlags(flags);
+    w.setWindowModality(Qt::ApplicationModal);
+    w.setWindowTitle(ToQString(dialogTemplate->caption));
+
+    auto* layout = new QVBoxLayout(&w);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    if (const MenuTemplate* menu = Resources::Menu(dialogTemplate->menuId)) {
+        auto* menuBar = new QMenuBar(&w);
+        for (const MenuPopup& popup : menu->popups) {
+            QMenu* qmenu = menuBar->addMenu(ToQString(popup.text));
+            for (const MenuItem& item : popup.items) {
+                const int command = item.command;
+                QAction* action = qmenu->addAction(ToQString(item.text));
+                action->setData(command);
+                QObject::connect(action, &QAction::triggered, &w,
+                                 [this, command] { OnCommand(command); });
+            }
+        }
+        layout->setMenuBar(menuBar);
+    }
+    w.client = new QWidget(&w);
+    const PixelRect size = w.Map({0, 0, dialogTemplate->width, dialogTemplate->height});
+    // A sizable dialog's client area follows the window; the template's size is its least.
+    if (styles & DialogSizingBorder) {
+        w.client->setMinimumSize(size.Width(), size.Height());
+    } else {
+        w.client->setFixedSize(size.Width(), size.Height());
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+    }
+    layout->addWidget(w.client);
+    w.installEventFilter(&w);
+    for (const ControlTemplate& control : dialogTemplate->controls) {
+        CreateItem(control);
+    }
+    w.adjustSize();
+}
+
+void Dialog::CreateItem(const ControlTemplate& control) {
+    if (window == nullptr) {
+        return;
+    }
+    Window& w = *window;
+    QWidget* widget = nullptr;
+    QLabel* madeLabel = nullptr;
+    const QString text = ToQString(control.text);
+    switch (control.kind) {
+        case ControlKind::Label: {
+            auto* label = new QLabel(text, w.client);
+            label->setWordWrap(true);
+            label->setAlignment(
+                (control.styles & StyleCentered ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+            if (control.styles & StyleSunken) {
+                label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            }
+            widget = madeLabel = label;
+            break;
+        }
+        case ControlKind::EtchedFrame: {
+            auto* frame = new QFrame(w.client);
+            frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+            widget = frame;
+            break;
+        }
+        case ControlKind::IconLabel: {
+            auto* label = new QLabel(w.client);
+            widget = label;
+            break;
+        }
+        case ControlKind::Edit: {
+            auto* edit = new QLineEdit(text, w.client);
+            edit->setFrame(control.styles & StyleBorder);
+            if (control.styles & StyleDigitsOnly) {
+                edit->setValidator(new QRegularExpressionValidator(
+                    QRegularExpression(QStringLiteral("[0-9]*")), edit));
+            }
+            // A field has no text of its own to be called by: it takes the label before it.
+            if (w.labelMadeLast != nullptr) {
+                w.labelMadeLast->setBuddy(edit);
+            }
+            widget = edit;
+            break;
+        }
+        case ControlKind::ReadOnlyText: {
+            auto* view = new QTextEdit(w.client);
+            view->setFont(w.font());
+            SetUpTextLayout(*view->document(), w.font());
+            view->setPlainText(text);
+            view->setReadOnly(true);
+            view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            view->setFrameShape(QFrame::NoFrame);
+            view->viewport()->setAutoFillBackground(false);
+            view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            widget = view;
+            break;
+        }
+        case ControlKind::Button:
+        case ControlKind::DefaultButton: {
+            auto* button = new QPushButton(text, w.client);
+            button->setAutoDefault(true);
+            button->setDefault(control.kind == ControlKind::DefaultButton);
+            const int id = control.id;
+            QObject::connect(button, &QPushButton::clicked, &w, [this, id] { OnCommand(id); });
+            widget = button;
+            break;
+        }
+    }
+    w.labelMadeLast = madeLabel;
+    widget->setGeometry(ToQRect(w.Map(control.rect)));
+    const bool focusable =
+        control.kind == ControlKind::Edit || control.kind == ControlKind::ReadOnlyText ||
+        control.kind == ControlKind::Button || control.kind == ControlKind::DefaultButton;
+    widget->setFocusPolicy(focusable && (control.styles & StyleTabStop) ? Qt::StrongFocus
+                           : focusable                                  ? Qt::ClickFocus
+                                                                        : Qt::NoFocus);
+    if (focusable) {
+        widget->installEventFilter(&w);
+    }
+    widget->show();
+    if (control.id != -1) {
+        w.items[control.id] = widget;
+    }
+    if (control.kind == ControlKind::IconLabel) {
+        const Icon icon = Icon::FromResource(control.iconId);
+        ShowIcon(*static_cast<QLabel*>(widget), icon);
+        if (control.id != -1) {
+            w.itemIcons[control.id] = icon;
+        }
+    }
+    // Tab order follows the order in which the controls are made.
+    QWidget* previous = nullptr;
+    for (QWidget* child : w.client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->focusPolicy() & Qt::TabFocus) {
+            if (previous != nullptr) {
+                QWidget::setTabOrder(previous, child);
+            }
+            previous = child;
+        }
+    }
+}
+
+void Dialog::FocusFirstTabStop() {
+    for (QWidget* child : window->client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if ((child->focusPolicy() & Qt::TabFocus) && child->isEnabled()) {
+            child->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+void Dialog::SetItemText(int id, std::string_view text) {
+    QWidget* widget = ToWidget(ItemHandle(id));
+    const QString value = ToQString(text);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(value);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(value);
+    } else if (auto* view = qobject_cast<QTextEdit*>(widget)) {
+        view->setPlainText(value);
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        button->setText(value);
+    }
+}
+
+std::string Dialog::ItemText(int id) const {
+    QWidget* widget = ToWidget(ItemHandle(id));
+    QString value;
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        value = label->text();
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        value = edit->text();
+    } else if (const auto* view = qobject_cast<QTextEdit*>(widget)) {
+        value = view->toPlainText();
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        value = button->text();
+    }
+    return value.toStdString();
+}
+
+void Dialog::EnableItem(int id, bool enabled) {
+    if (QWidget* widget = ToWidget(ItemHandle(id))) {
+        widget->setEnabled(enabled);
+    }
+}
+
+bool Dialog::IsItemEnabled(int id) const {
+    const QWidget* widget = ToWidget(ItemHandle(id));
+    return widget != nullptr && widget->isEnabled();
+}
+
+void Dialog::FocusItem(int id) {
+    if (QWidget* widget = ToWidget(ItemHandle(id))) {
+        widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+int Dialog::FocusedItem() const {
+    if (window == nullptr) {
+        return 0;
+    }
+    const QWidget* focused = window->focusWidget();
+    for (const auto& [id, widget] : window->items) {
+        if (widget == focused) {
+            return id;
+        }
+    }
+    return 0;
+}
+
+void Dialog::SelectItemText(int id) {
+    if (auto* edit = qobject_cast<QLineEdit*>(ToWidget(ItemHandle(id)))) {
+        edit->selectAll();
+    }
+}
+
+std::string Dialog::SelectedItemText(int id) const {
+    const auto* edit = qobject_cast<QLineEdit*>(ToWidget(ItemHandle(id)));
+    return edit == nullptr ? std::string() : edit->selectedText().toStdString();
+}
+
+void Dialog::LimitItemText(int id, int characters) {
+    if (auto* edit = qobject_cast<QLineEdit*>(ToWidget(ItemHandle(id)))) {
+        edit->setMaxLength(characters);
+    }
+}
+
+void Dialog::SetItemIcon(int id, const Icon& icon) {
+    if (auto* label = qobject_cast<QLabel*>(ToWidget(ItemHandle(id)))) {
+        window->itemIcons[id] = icon;
+        ShowIcon(*label, icon);
+    }
+}
+
+Icon Dialog::ItemIcon(int id) const {
+    if (window == nullptr) {
+        return {};
+    }
+    const auto found = window->itemIcons.find(id);
+    return found == window->itemIcons.end() ? Icon() : found->second;
+}
+
+PixelRect Dialog::ItemRect(int id) const {
+    const QWidget* widget = ToWidget(ItemHandle(id));
+    return widget == nullptr ? PixelRect() : ToPixelRect(widget->geometry());
+}
+
+void Dialog::SetItemAccessibleName(int id, std::string_view name) {
+    if (QWidget* widget = ToWidget(ItemHandle(id))) {
+        widget->setAccessibleName(ToQString(name));
+    }
+}
+
+void Dialog::SetCaption(std::string_view caption) {
+    if (window != nullptr) {
+        window->setWindowTitle(ToQString(caption));
+    }
+}
+
+std::string Dialog::Caption() const {
+    return window == nullptr ? std::string() : window->windowTitle().toStdString();
+}
+
+void Dialog::SetWindowIcon(const Icon& icon) {
+    if (window != nullptr) {
+        window->windowIcon = icon;
+        window->setWindowIcon(ToQIcon(icon));
+    }
+}
+
+Icon Dialog::WindowIcon() const {
+    return window == nullptr ? Icon() : window->windowIcon;
+}
+
+PixelRect Dialog::MapDialogRect(const DialogRect& rect) const {
+    return window == nullptr ? PixelRect() : window->Map(rect);
+}
+
+PixelRect Dialog::WindowRect() const {
+    return window == nullptr ? PixelRect() : ToPixelRect(window->geometry());
+}
+
+PixelRect Dialog::ClientRect() const {
+    return window == nullptr ? PixelRect()
+                             : PixelRect{0, 0, window->client->width(), window->client->height()};
+}
+
+void Dialog::CenterWindow() {
+    if (window == nullptr) {
+        return;
+    }
+    window->layout()->activate();
+    window->adjustSize();
+    const QWidget* owner = parent != nullptr ? ToWidget(parent->Handle()) : nullptr;
+    const QRect workArea = ToQRect(backend::WorkAreaFor(parent));
+    const QRect area = owner != nullptr && owner->isVisible() ? owner->geometry() : workArea;
+    // Window frames are unknown before the first show, so centre the inner rectangles.
+    QRect placed = window->geometry();
+    placed.moveCenter(area.center());
+    window->setGeometry(KeptInside(placed, workArea));
+}
+
+void Dialog::Invalidate() {
+    if (window != nullptr) {
+        window->update();
+    }
+}
+
+WindowHandle Dialog::Handle() const {
+    return ToHandle(window.get());
+}
+
+WindowHandle Dialog::ItemHandle(int id) const {
+    return ToHandle(window == nullptr ? nullptr : window->Item(id));
+}
+
+}  // namespace platform

@@ -1,0 +1,47 @@
+// What a user does to a running dialog, and what the window system shows of it, for window tests:
+// the same calls on every backend of the window system.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "platform/window/Dialog.h"
+
+namespace testsupport {
+
+// Presses a key (a virtual-key code, as platform/window/Keys.h names them; digits and letters
+// are their own codes) on the dialog's focused control, or the window.
+void PressKey(platform::Dialog& dialog, int virtualKey,
+              unsigned modifiers = platform::ModifierNone);
+// Types text into a control, key by key.
+void TypeText(platform::Dialog& dialog, int controlId, const std::string& text);
+// Focuses a field, selects its text and pastes `text` over it from the clipboard.
+void PasteText(platform::Dialog& dialog, int controlId, const std::string& text);
+// Clicks a push button.
+void Click(platform::Dialog& dialog, int controlId);
+// Triggers the menu item with this text (mnemonics included, as in the menu template).
+void TriggerMenuItem(platform::Dialog& dialog, const std::string& text);
+// Clicks the window's close box.
+void CloseWindow(platform::Dialog& dialog);
+// Resizes the window as a drag of its bottom right corner would.
+void ResizeWindow(platform::Dialog& dialog, int width, int height);
+// Moves the window's top left corner.
+void MoveWindow(platform::Dialog& dialog, int left, int top);
+
+bool IsShown(const platform::Dialog& dialog);
+// Whether a text control shows all of its text: no line cut off at the right, nothing to scroll.
+bool ShowsWholeText(const platform::Dialog& dialog, int controlId);
+// The work area of the primary screen.
+platform::PixelRect ScreenWorkArea();
+// What a screen reader calls the control.
+std::string AccessibleName(const platform::Dialog& dialog, int controlId);
+// Whether the cursor over the windows is the wait cursor.
+bool ShowsWaitCursor();
+
+// Runs the window system's events until `done` holds; false when it still does not after
+// `timeout`.
+bool WaitUntil(const std::function<bool()>& done,
+               std::chrono::milliseconds timeout = std::chrono::seconds(5));
+
+}  // namespace testsupport

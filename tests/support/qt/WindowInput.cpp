@@ -1,0 +1,145 @@
+// Simulated input and what shows, on the Qt backend: QTest's key and mouse events on the widgets
+// behind the dialog's handles.
+#include "support/WindowInput.h"
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextEdit>
+
+#include "platform/window/Keys.h"
+#include "platform/window/qt/QtWidgets.h"
+
+namespace testsupport {
+namespace {
+
+Qt::Key ToQtKey(int virtualKey) {
+    switch (virtualKey) {
+        case platform::KeyBackspace:
+            return Qt::Key_Backspace;
+        case platform::KeyTab:
+            return Qt::Key_Tab;
+        case platform::KeyReturn:
+            return Qt::Key_Return;
+        case platform::KeyEscape:
+            return Qt::Key_Escape;
+        default:
+            break;
+    }
+    if (virtualKey >= platform::KeyF1 && virtualKey < platform::KeyF1 + 24) {
+        return static_cast<Qt::Key>(Qt::Key_F1 + (virtualKey - platform::KeyF1));
+    }
+    return static_cast<Qt::Key>(virtualKey);  // digits and letters share their codes
+}
+
+Qt::KeyboardModifiers ToQtModifiers(unsigned modifiers) {
+    Qt::KeyboardModifiers qt;
+    if (modifiers & platform::ModifierShift) {
+        qt |= Qt::ShiftModifier;
+    }
+    if (modifiers & platform::ModifierControl) {
+        qt |= Qt::ControlModifier;
+    }
+    if (modifiers & platform::ModifierAlt) {
+        qt |= Qt::AltModifier;
+    }
+    return qt;
+}
+
+QWidget* Window(const platform::Dialog& dialog) {
+    return platform::ToWidget(dialog.Handle());
+}
+
+}  // namespace
+
+void PressKey(platform::Dialog& dialog, int virtualKey, unsigned modifiers) {
+    QWidget* target = Window(dialog)->focusWidget();
+    if (target == nullptr) {
+        target = Window(dialog);
+    }
+    QTest::keyClick(target, ToQtKey(virtualKey), ToQtModifiers(modifiers));
+}
+
+void TypeText(platform::Dialog& dialog, int controlId, const std::string& text) {
+    QWidget* widget = platform::ToWidget(dialog.ItemHandle(controlId));
+    ASSERT_NE(widget, nullptr) << controlId;
+    QTest::keyClicks(widget, QString::fromStdString(text));
+}
+
+void PasteText(platform::Dialog& dialog, int controlId, const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    dialog.FocusItem(controlId);
+    dialog.SelectItemText(controlId);
+    PressKey(dialog, 'V', platform::ModifierControl);
+}
+
+void Click(platform::Dialog& dialog, int controlId) {
+    QWidget* button = platform::ToWidget(dialog.ItemHandle(controlId));
+    ASSERT_NE(button, nullptr) << controlId;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void TriggerMenuItem(platform::Dialog& dialog, const std::string& text) {
+    for (QAction* action : Window(dialog)->findChildren<QAction*>()) {
+        if (action->text().toStdString() == text) {
+            action->trigger();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no menu item \"" << text << "\"";
+}
+
+void CloseWindow(platform::Dialog& dialog) {
+    Window(dialog)->close();
+}
+
+void ResizeWindow(platform::Dialog& dialog, int width, int height) {
+    Window(dialog)->resize(width, height);
+}
+
+void MoveWindow(platform::Dialog& dialog, int left, int top) {
+    Window(dialog)->move(left, top);
+}
+
+bool IsShown(const platform::Dialog& dialog) {
+    const QWidget* window = Window(dialog);
+    return window != nullptr && window->isVisible();
+}
+
+bool ShowsWholeText(const platform::Dialog& dialog, int controlId) {
+    const auto* text = qobject_cast<QTextEdit*>(platform::ToWidget(dialog.ItemHandle(controlId)));
+    return text != nullptr && text->verticalScrollBar()->maximum() == 0 &&
+           text->document()->idealWidth() <= text->viewport()->width();
+}
+
+platform::PixelRect ScreenWorkArea() {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    return {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+}
+
+std::string AccessibleName(const platform::Dialog& dialog, int controlId) {
+    QAccessibleInterface* accessible =
+        QAccessible::queryAccessibleInterface(platform::ToWidget(dialog.ItemHandle(controlId)));
+    return accessible == nullptr ? std::string()
+                                 : accessible->text(QAccessible::Name).toStdString();
+}
+
+bool ShowsWaitCursor() {
+    const QCursor* cursor = QApplication::overrideCursor();
+    return cursor != nullptr && cursor->shape() == Qt::WaitCursor;
+}
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    const bool met = QTest::qWaitFor(done, static_cast<int>(timeout.count()));
+    QCoreApplication::processEvents();
+    return met;
+}
+
+}  // namespace testsupport

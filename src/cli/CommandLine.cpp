@@ -15,8 +15,8 @@
 #include "cli/CaseReport.h"
 #include "cli/HintInput.h"
 #include "cli/Usage.h"
+#include "cli/VersionLine.h"
 #include "cli/WholeNumber.h"
-#include "version/ProgramVersion.h"
 
 namespace schattwerk {
 namespace {
@@ -58,6 +58,9 @@ bool Flush(std::string& buffer, std::ostream& out) {
     buffer.clear();
     return static_cast<bool>(out);
 }
+
+// Thrown while the arguments are parsed when the program's file gives no version to show.
+struct VersionMissing {};
 
 int WriteFailed(std::ostream& err) {
     err << "schattwerk: die Ausgabe kann nicht geschrieben werden.\n";
@@ -117,12 +120,16 @@ int RunDecode(std::span<const std::string> numbers, bool json, std::istream& in,
 }
 
 int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-                   std::ostream& err, InputDevice inputDevice) {
+                   std::ostream& err, InputDevice inputDevice, const std::string& programFile) {
     CLI::App app("Neue Fälle für das Detektivspiel Dornak Schattwerk.", "schattwerk");
     UseGermanTexts(app, argc > 1 ? argv[argc - 1] : "");
-    app.set_version_flag("--version",
-                         std::string(kProductName) + " " + FormatVersionText(kProgramVersion),
-                         "Zeigt die Version");
+    app.set_version_flag(
+        "--version",
+        [&programFile] {
+            const std::optional<std::string> line = VersionLine(programFile);
+            return line ? *line : throw VersionMissing{};
+        },
+        "Zeigt die Version");
     app.require_subcommand(1);
 
     GenerateOptions generate;
@@ -155,6 +162,9 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
             return ExitUsage;
         }
         return out.flush() ? ExitSuccess : WriteFailed(err);
+    } catch (const VersionMissing&) {
+        err << "schattwerk: die Versionsangaben der Programmdatei fehlen.\n";
+        return ExitCaseError;
     }
     if (generateCommand->parsed()) {
         return RunGenerate(generate, out, err);

@@ -12,9 +12,11 @@ namespace schattwerk {
 enum ExitCode { ExitSuccess = 0, ExitCaseError = 1, ExitUsage = 2 };
 
 // Returns the process's exit code; all output goes to `out` and `err`. `inputDevice` says how
-// `in` ends: a terminal answers line by line and ends only when the user says so.
+// `in` ends: a terminal answers line by line and ends only when the user says so. `--version`
+// reads the version resource of `programFile`, the program's own file.
 int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-                   std::ostream& err, InputDevice inputDevice = InputDevice::FileOrPipe);
+                   std::ostream& err, InputDevice inputDevice = InputDevice::FileOrPipe,
+                   const std::string& programFile = {});
 
 // `schattwerk decode` once its options are parsed: the eight `numbers`, or none or "-" for
 // numbers on `in`. Prints the case with its solution; errors 100 and 101 exit with

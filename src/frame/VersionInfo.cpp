@@ -1,11 +1,8 @@
 // Version information through the platform's version-block reader.
 #include "frame/VersionInfo.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <span>
 
-#include "platform/module/VersionBlock.h"
 #include "platform/module/VersionResource.h"
 #include "version/VersionText.h"
 
@@ -13,12 +10,6 @@ namespace qel::Windows {
 namespace {
 
 constexpr std::uint16_t kDefaultCodePage = 0x04B0;
-constexpr std::size_t kTranslationSize = 4;
-
-std::uint16_t WordAt(std::span<const std::byte> bytes, std::size_t at) {
-    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[at]) |
-                                      static_cast<std::uint8_t>(bytes[at + 1]) << 8);
-}
 
 }  // namespace
 
@@ -43,34 +34,29 @@ void VersionInfo::Clear() {
 }
 
 void VersionInfo::SelectTranslation(unsigned index) {
-    std::uint16_t language = 0;
-    std::uint16_t codePage = kDefaultCodePage;
-    platform::VersionValue table;
-    if (block && platform::QueryVersionValue(*block, "\\VarFileInfo\\Translation", table)) {
-        const std::size_t count = table.data.size() / kTranslationSize;
-        if (count > 0) {
-            const std::size_t entry = (index < count ? index : 0) * kTranslationSize;
-            language = WordAt(table.data, entry);
-            codePage = WordAt(table.data, entry + 2);
-        }
+    std::optional<platform::VersionTranslation> translation;
+    if (block) {
+        translation = platform::TranslationAt(*block, index);
     }
+    const platform::VersionTranslation selected =
+        translation.value_or(platform::VersionTranslation{0, kDefaultCodePage});
     char prefix[32];
-    std::snprintf(prefix, sizeof prefix, "\\StringFileInfo\\%04X%04X\\", language, codePage);
+    std::snprintf(prefix, sizeof prefix, "\\StringFileInfo\\%04X%04X\\", selected.language,
+                  selected.codePage);
     stringPrefix = prefix;
 }
 
 bool VersionInfo::GetFixedVersion(std::uint16_t& major, std::uint16_t& minor,
                                   std::uint16_t& release, std::uint16_t& build) const {
-    platform::VersionValue fixed;
-    // Signature and structure version come first, then the file version, most significant half
-    // first; the block reader has checked that the record is whole.
-    if (!block || !platform::QueryVersionValue(*block, "\\", fixed) || fixed.data.empty()) {
+    const std::optional<std::array<std::uint16_t, 4>> fixed =
+        block ? platform::FixedFileVersion(*block) : std::nullopt;
+    if (!fixed) {
         return false;
     }
-    major = WordAt(fixed.data, 10);
-    minor = WordAt(fixed.data, 8);
-    release = WordAt(fixed.data, 14);
-    build = WordAt(fixed.data, 12);
+    major = (*fixed)[0];
+    minor = (*fixed)[1];
+    release = (*fixed)[2];
+    build = (*fixed)[3];
     return true;
 }
 
@@ -83,13 +69,7 @@ std::string VersionInfo::VersionText() const {
 }
 
 std::string VersionInfo::QueryString(const std::string& name) const {
-    platform::VersionValue value;
-    if (!block || !platform::QueryVersionValue(*block, stringPrefix + name, value)) {
-        return {};
-    }
-    std::string text = platform::VersionTextToUtf8(value.data);
-    text.resize(std::min(text.size(), text.find('\0')));
-    return text;
+    return block ? platform::QueryVersionText(*block, stringPrefix + name).value_or("") : "";
 }
 
 }  // namespace qel::Windows

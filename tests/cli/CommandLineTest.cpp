@@ -34,7 +34,8 @@ CliRun RunWith(std::vector<std::string> args, const std::string& input = "") {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
-    const int code = RunCommandLine(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    const int code = RunCommandLine(static_cast<int>(argv.size()), argv.data(), in, out, err,
+                                    InputDevice::FileOrPipe, SCHATTWERK_CLI_PATH);
     SharedGenerator::UseClockSeeds();
     return {code, out.str(), err.str()};
 }

@@ -2,8 +2,10 @@
 // each executable, read without trusting anything the file says.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -25,5 +27,14 @@ bool ReadVersionResource(const std::string& path, std::span<std::byte> block);
 // terminating zero when the block stores one. False when there is no such value.
 bool QueryVersionValue(std::span<const std::byte> block, std::string_view subBlock,
                        VersionValue& value);
+
+// What the fixed file information says: major, minor, release and build; none without it.
+std::optional<std::array<std::uint16_t, 4>> FixedFileVersion(std::span<const std::byte> block);
+// The block's translation (language, code page) at `index`, or its first when it lists fewer;
+// none when it lists none.
+std::optional<VersionTranslation> TranslationAt(std::span<const std::byte> block, unsigned index);
+// The text at `subBlock` as UTF-8, up to its first zero; none when there is no such value.
+std::optional<std::string> QueryVersionText(std::span<const std::byte> block,
+                                            std::string_view subBlock);
 
 }  // namespace platform

@@ -8,8 +8,9 @@
 namespace schattwerk {
 
 // `text` in quotation marks, cut after 32 characters (marked "...") and with control characters
-// (C0, DEL and C1) shown as "?", so a pasted page or an escape sequence neither floods nor drives
-// the terminal.
+// (C0, DEL and C1) and each byte that is no part of a well-formed UTF-8 character shown as "?",
+// so that a pasted page, an escape sequence or a stray byte neither floods nor drives the
+// terminal.
 std::string QuoteArgument(std::string_view text);
 
 // The first few of `arguments`, each quoted, in their order, then how many more there are:

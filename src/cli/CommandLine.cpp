@@ -22,6 +22,9 @@ namespace schattwerk {
 namespace {
 
 constexpr std::size_t kFlushSize = std::size_t{1} << 16;
+constexpr const char* kTerminalPrompt =
+    "schattwerk decode: die Hinweisnummern der Zeugen 1 bis 8 eingeben, durch Leerzeichen "
+    "getrennt, dann die Eingabetaste (Strg+C bricht ab):\n";
 
 // Prints an engine's errors, in the program's German wording, to the error stream.
 class StreamReporter : public ErrorReporter {
@@ -99,6 +102,10 @@ int RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream&
 int RunDecode(std::span<const std::string> numbers, bool json, std::istream& in,
               InputDevice inputDevice, std::ostream& out, std::ostream& err) {
     const bool fromInput = numbers.empty() || (numbers.size() == 1 && numbers[0] == "-");
+    if (fromInput && inputDevice == InputDevice::Terminal) {
+        // Else the command would wait without a word for someone who typed it without numbers.
+        err << kTerminalPrompt << std::flush;
+    }
     const HintInput input =
         fromInput ? ReadHintNumbers(in, inputDevice) : ParseHintArguments(numbers);
     if (!input.error.empty()) {
@@ -154,9 +161,19 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         ->type_name("");
     AddFlag(*decodeCommand, "--json", decode.json, "Ein JSON-Objekt in einer Zeile");
 
+    if (const std::optional<std::string> refused = FlagGivenAValue(app, argc, argv)) {
+        err << *refused;
+        return ExitUsage;
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
+        const bool helpOrVersion = error.get_exit_code() == 0;
+        if (const std::optional<std::string> refused =
+                helpOrVersion ? NotAlone(app) : std::nullopt) {
+            err << *refused;
+            return ExitUsage;
+        }
         // --help and --version succeed only once their text is out.
         if (app.exit(error, out, err) != 0) {
             return ExitUsage;

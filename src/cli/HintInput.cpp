@@ -28,12 +28,11 @@ std::string_view Place(Source source) {
     return source == Source::Arguments ? "" : " auf der Standardeingabe";
 }
 
-// "Argument 3 ("x")" or "Zahl 3 auf der Standardeingabe": the input's bytes are not echoed, they
-// may be anything.
+// "Argument 3 ("x")" or "Zahl 3 auf der Standardeingabe ("x")", quoted as every argument is.
 std::string Naming(Source source, std::size_t index, std::string_view token) {
     const std::string position = std::to_string(index + 1);
-    return source == Source::Arguments ? "Argument " + position + " (" + QuoteArgument(token) + ")"
-                                       : "Zahl " + position + std::string(Place(source));
+    return (source == Source::Arguments ? "Argument " : "Zahl ") + position +
+           std::string(Place(source)) + " (" + QuoteArgument(token) + ")";
 }
 
 HintInput FromTokens(std::span<const std::string> tokens, Source source) {

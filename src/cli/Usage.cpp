@@ -2,6 +2,7 @@
 #include "cli/Usage.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -37,6 +38,15 @@ std::string CommandNames(const CLI::App& app, std::string_view lastJoint) {
     return names;
 }
 
+const CLI::App* FindCommand(const CLI::App& app, std::string_view name) {
+    for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
+        if (command->get_name() == name) {
+            return command;
+        }
+    }
+    return nullptr;
+}
+
 std::string GivenCommand(const CLI::App& app) {
     const std::vector<CLI::App*> given = app.get_subcommands();
     return given.empty() ? std::string() : given.front()->get_name();
@@ -44,11 +54,14 @@ std::string GivenCommand(const CLI::App& app) {
 
 std::string MissingCommand(const CLI::App& app) {
     const std::vector<std::string> words = app.remaining();
-    if (!words.empty() && !words.front().starts_with('-')) {
-        return "unbekannter Befehl " + QuoteArgument(words.front()) + " (bekannt sind " +
-               CommandNames(app, "und") + ").";
+    if (words.empty()) {
+        return "Befehl fehlt (" + CommandNames(app, "oder") + ").";
     }
-    return "Befehl fehlt (" + CommandNames(app, "oder") + ").";
+    if (words.front().starts_with('-')) {
+        return "unbekannte Option " + QuoteArgument(words.front()) + ".";
+    }
+    return "unbekannter Befehl " + QuoteArgument(words.front()) + " (bekannt sind " +
+           CommandNames(app, "und") + ").";
 }
 
 std::string UnexpectedArguments(const CLI::App& app) {
@@ -57,21 +70,30 @@ std::string UnexpectedArguments(const CLI::App& app) {
            QuoteArguments(words) + ".";
 }
 
-// The library says this of an option given twice, and of one that the arguments end before its
-// value.
-std::string ArgumentMismatch(const CLI::App& app, std::string_view lastArgument) {
+// The parsed commands, the program itself first.
+std::vector<const CLI::App*> ParsedCommands(const CLI::App& app) {
     std::vector<const CLI::App*> commands{&app};
     for (const CLI::App* command : app.get_subcommands()) {
         commands.push_back(command);
     }
-    for (const CLI::App* command : commands) {
+    return commands;
+}
+
+std::optional<std::string> RepeatedOption(const CLI::App& app) {
+    for (const CLI::App* command : ParsedCommands(app)) {
         for (const CLI::Option* option : command->get_options()) {
             if (option->count() > 1) {
                 return option->get_name() + " ist mehrfach angegeben.";
             }
         }
     }
-    return "Wert fehlt nach " + QuoteArgument(lastArgument) + ".";
+    return std::nullopt;
+}
+
+// The library says this of an option given twice, and of one that the arguments end before its
+// value.
+std::string ArgumentMismatch(const CLI::App& app, std::string_view lastArgument) {
+    return RepeatedOption(app).value_or("Wert fehlt nach " + QuoteArgument(lastArgument) + ".");
 }
 
 std::string WhatIsWrong(const CLI::App& app, const CLI::Error& error,
@@ -124,16 +146,44 @@ CLI::App* AddCommand(CLI::App& app, const std::string& name, const std::string& 
 
 void AddFlag(CLI::App& command, const std::string& name, bool& value,
              const std::string& description) {
-    command.add_flag(name, value, description)
-        ->check(CLI::Validator(
-            [name](const std::string& text) {
-                if (text != "true") {
-                    throw UsageError(name + " erwartet keinen Wert, gegeben ist " +
-                                     QuoteArgument(text) + ".");
-                }
-                return std::string();
-            },
-            ""));
+    command.add_flag(name, value, description)->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+}
+
+std::optional<std::string> FlagGivenAValue(const CLI::App& app, int argc, const char* const* argv) {
+    const CLI::App* command = &app;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view word = argv[i];
+        if (word == "--") {
+            break;
+        }
+        if (command == &app) {
+            if (const CLI::App* named = FindCommand(app, word)) {
+                command = named;
+                continue;
+            }
+        }
+        const std::size_t equals = word.find('=');
+        if (!word.starts_with("--") || equals == std::string_view::npos) {
+            continue;
+        }
+        const std::string name(word.substr(0, equals));
+        for (const CLI::Option* option : command->get_options()) {
+            if (option->get_expected_max() == 0 && option->check_lname(name.substr(2))) {
+                return UsageErrorText(command == &app ? "" : command->get_name(),
+                                      name + " erwartet keinen Wert, gegeben ist " +
+                                          QuoteArgument(word.substr(equals + 1)) + ".");
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> NotAlone(const CLI::App& app) {
+    std::optional<std::string> wrong = RepeatedOption(app);
+    if (!wrong && !app.remaining(true).empty()) {
+        wrong = UnexpectedArguments(app);
+    }
+    return wrong ? std::optional(UsageErrorText(GivenCommand(app), *wrong)) : std::nullopt;
 }
 
 CLI::Validator WholeNumberIn(const std::string& name, NumberRange range) {

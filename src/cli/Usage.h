@@ -3,6 +3,7 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,9 +28,18 @@ void UseGermanTexts(CLI::App& app, std::string lastArgument);
 
 CLI::App* AddCommand(CLI::App& app, const std::string& name, const std::string& description);
 
-// A flag such as --json, which takes no value.
+// A flag such as --json, which takes no value and is given once at most.
 void AddFlag(CLI::App& command, const std::string& name, bool& value,
              const std::string& description);
+
+// A flag never takes a value, not even an empty one or "true" (which the library alone would
+// take): the usage error for the first flag given one in `argv`, if any. Flags include --help
+// and --version.
+std::optional<std::string> FlagGivenAValue(const CLI::App& app, int argc, const char* const* argv);
+
+// A call for help or the version is alone: the usage error when an option is repeated or extra
+// words follow, if so.
+std::optional<std::string> NotAlone(const CLI::App& app);
 
 // Refuses a value that is no whole number within `range`, in ReadWholeNumber's words, and hands
 // the library the number in plain digits (it alone would read "010" as octal, "0x10" as

@@ -154,8 +154,9 @@ std::string FirstLine(const std::string& text) {
 }
 
 // What the option library finds wrong is told in the program's words and quoting: an escape
-// sequence once cleared the screen, a pasted page filled it, and "A subcommand is required" was
-// all an unknown command got.
+// sequence once cleared the screen, a pasted page filled it, a lone byte of a broken character
+// reached the terminal raw, "A subcommand is required" was all an unknown command or option got,
+// and flags took values or repeats that other options refuse.
 TEST(BadInput, TheOptionLibrarysErrorsArePlainGermanAndQuoteArgumentsSafely) {
     const std::string page(100000, 'x');
     const std::string quotedPage = "\"" + page.substr(0, 32) + "...\"";
@@ -164,6 +165,13 @@ TEST(BadInput, TheOptionLibrarysErrorsArePlainGermanAndQuoteArgumentsSafely) {
          "schattwerk: unbekannter Befehl \"solve?[2J\" (bekannt sind generate und decode)."},
         {{page},
          "schattwerk: unbekannter Befehl " + quotedPage + " (bekannt sind generate und decode)."},
+        {{"Täter"}, "schattwerk: unbekannter Befehl \"Täter\" (bekannt sind generate und decode)."},
+        {{"--bogus"}, "schattwerk: unbekannte Option \"--bogus\"."},
+        {{"generate",
+          "\x9b"
+          "2J",
+          "\xc3", "\xe2\x82", "\xed\xa0\x80"},
+         "schattwerk generate: unerwartete Argumente \"?2J\", \"?\", \"??\", \"???\"."},
         {{"generate", "--colour\x1b]0;x\x07"},
          "schattwerk generate: unerwartetes Argument \"--colour?]0;x?\"."},
         {{"generate", "c", "a", page, "b", "d"},
@@ -186,6 +194,11 @@ TEST(BadInput, TheOptionLibrarysErrorsArePlainGermanAndQuoteArgumentsSafely) {
          "schattwerk generate: Wert fehlt nach \"--seed\"."},
         {{"generate", "--count", "1", "--count", "2"},
          "schattwerk generate: --count ist mehrfach angegeben."},
+        {{"generate", "--json", "--json"}, "schattwerk generate: --json ist mehrfach angegeben."},
+        {{"decode", "--json="},
+         "schattwerk decode: --json erwartet keinen Wert, gegeben ist \"\"."},
+        {{"--version", "--version"}, "schattwerk: --version ist mehrfach angegeben."},
+        {{"--help", "extra"}, "schattwerk: unerwartetes Argument \"extra\"."},
     };
     for (const auto& [args, message] : wrong) {
         const ProgramRun run = RunCli(args);
@@ -262,19 +275,21 @@ ProgramRun DecodeOnTerminal(const std::string& typed) {
     return run;
 }
 
-// A terminal sends no end of input until the user types one: the answer comes at the end of the
-// line that completes the eight numbers, and a ninth on that line is still one too many.
+// A terminal sends no end of input until the user types one: the command says what it waits for,
+// the answer comes at the end of the line that completes the eight numbers, and a ninth on that
+// line is still one too many.
 TEST(BadInput, ATerminalGetsTheAnswerOnceEightNumbersAreTyped) {
     if (access("/dev/ptmx", R_OK | W_OK) != 0) {
         GTEST_SKIP() << "no pseudo-terminals here";
     }
     const ProgramRun answered = DecodeOnTerminal("74 34 55 22\n86 60 47 21\n");
     EXPECT_EQ(answered.exitCode, 0) << answered.out;
+    EXPECT_THAT(answered.out, HasSubstr("die Hinweisnummern der Zeugen 1 bis 8 eingeben"));
     EXPECT_THAT(answered.out, HasSubstr("Täter: Frau Sorrak\r\nVersteck: Kirmes\r\n"));
 
     const ProgramRun nine = DecodeOnTerminal("74 34 55 22 86 60 47 21 9\n");
     EXPECT_EQ(nine.exitCode, 2) << nine.out;
-    EXPECT_THAT(nine.out, HasSubstr("Zahl 9 auf der Standardeingabe ist eine zu viel."));
+    EXPECT_THAT(nine.out, HasSubstr("Zahl 9 auf der Standardeingabe (\"9\") ist eine zu viel."));
 }
 
 TEST(BadInput, TheSameArgumentsStillWorkWhenWellFormed) {

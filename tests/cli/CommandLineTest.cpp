@@ -213,8 +213,9 @@ TEST(CommandLine, DecodeUsageErrorsNameTheWrongArgument) {
     }
     const std::vector<std::pair<std::string, std::string>> wrongInput{
         {"", "erhalten 0 auf der Standardeingabe: für Zeuge 1 fehlt die Nummer."},
-        {"74 34 55 22 86 60 47 21 9", "Zahl 9 auf der Standardeingabe ist eine zu viel."},
-        {"74 34 55 22 86 60 47 2\x01", "Zahl 8 auf der Standardeingabe ist keine ganze Zahl"},
+        {"74 34 55 22 86 60 47 21 9", "Zahl 9 auf der Standardeingabe (\"9\") ist eine zu viel."},
+        {"74,34,55 22 86 60 47 21", "Zahl 1 auf der Standardeingabe (\"74,34,55\") ist keine"},
+        {"74 34 55 22 86 60 47 2\x01", "Zahl 8 auf der Standardeingabe (\"2?\") ist keine ganze"},
         {std::string(5000, ' '), "mehr als 4096 Bytes bis zum Ende der achten Zahl"},
     };
     for (const auto& [input, message] : wrongInput) {

@@ -2,6 +2,7 @@
 // Windows); each backend defines these in its own folder. Not for code outside the platform.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "platform/window/Dialog.h"
@@ -9,6 +10,14 @@
 #include "platform/window/Sound.h"
 
 namespace platform::backend {
+
+// Which edge of a window a drag that made `before` into `after` moved; none when the size stayed.
+// For window systems that report a resize only once it happened.
+std::optional<SizingEdge> SizingEdgeBetween(const PixelRect& before, const PixelRect& after);
+
+// `window` moved to the centre of `area`, then into `workArea` as far as it fits, its top left
+// corner first: a window larger than its owner is not centred off the screen.
+PixelRect CentredWithin(const PixelRect& window, const PixelRect& area, const PixelRect& workArea);
 
 // The speaker's alert sound.
 void SystemBeep(BeepSound sound);

@@ -108,6 +108,44 @@ bool Dialog::UpdateData(bool saveAndValidate) {
     return !exchange.Failed();
 }
 
+namespace backend {
+
+std::optional<SizingEdge> SizingEdgeBetween(const PixelRect& before, const PixelRect& after) {
+    const bool left = after.left != before.left;
+    const bool top = after.top != before.top;
+    const bool horizontal = after.Width() != before.Width();
+    const bool vertical = after.Height() != before.Height();
+    if (horizontal && vertical) {
+        return top ? (left ? SizingEdge::TopLeft : SizingEdge::TopRight)
+                   : (left ? SizingEdge::BottomLeft : SizingEdge::BottomRight);
+    }
+    if (horizontal) {
+        return left ? SizingEdge::Left : SizingEdge::Right;
+    }
+    if (vertical) {
+        return top ? SizingEdge::Top : SizingEdge::Bottom;
+    }
+    return std::nullopt;
+}
+
+PixelRect CentredWithin(const PixelRect& window, const PixelRect& area, const PixelRect& workArea) {
+    PixelRect placed{0, 0, window.Width(), window.Height()};
+    const auto moveBy = [&placed](int dx, int dy) {
+        placed = {placed.left + dx, placed.top + dy, placed.right + dx, placed.bottom + dy};
+    };
+    moveBy(area.left + (area.Width() - window.Width()) / 2,
+           area.top + (area.Height() - window.Height()) / 2);
+    if (workArea.Width() <= 0 || workArea.Height() <= 0) {
+        return placed;
+    }
+    moveBy(std::min(0, workArea.right - placed.right),
+           std::min(0, workArea.bottom - placed.bottom));
+    moveBy(std::max(0, workArea.left - placed.left), std::max(0, workArea.top - placed.top));
+    return placed;
+}
+
+}  // namespace backend
+
 ModalHook* SetModalHook(ModalHook* hook) {
     return std::exchange(modalHook, hook);
 }

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <utility>
 
 #include "platform/window/Backend.h"
@@ -48,19 +49,6 @@ PixelRect ToPixelRect(const QRect& rect) {
 
 QRect ToQRect(const PixelRect& rect) {
     return {rect.left, rect.top, rect.Width(), rect.Height()};
-}
-
-// Moved into `bounds` as far as it fits, its top left corner first: a window larger than its
-// owner is not centred off the screen.
-QRect KeptInside(QRect rect, const QRect& bounds) {
-    if (bounds.isEmpty()) {
-        return rect;
-    }
-    rect.moveRight(std::min(rect.right(), bounds.right()));
-    rect.moveBottom(std::min(rect.bottom(), bounds.bottom()));
-    rect.moveLeft(std::max(rect.left(), bounds.left()));
-    rect.moveTop(std::max(rect.top(), bounds.top()));
-    return rect;
 }
 
 }  // namespace
@@ -130,25 +118,14 @@ class Dialog::Window : public QDialog {
             lastGeometry = now;
             return;
         }
-        const bool left = now.left() != lastGeometry.left();
-        const bool top = now.top() != lastGeometry.top();
-        const bool horizontal = now.width() != lastGeometry.width();
-        const bool vertical = now.height() != lastGeometry.height();
+        const std::optional<SizingEdge> edge =
+            backend::SizingEdgeBetween(ToPixelRect(lastGeometry), ToPixelRect(now));
         lastGeometry = now;
-        if (!horizontal && !vertical) {
+        if (!edge) {
             return;
         }
-        SizingEdge edge = SizingEdge::Right;
-        if (horizontal && vertical) {
-            edge = top ? (left ? SizingEdge::TopLeft : SizingEdge::TopRight)
-                       : (left ? SizingEdge::BottomLeft : SizingEdge::BottomRight);
-        } else if (horizontal) {
-            edge = left ? SizingEdge::Left : SizingEdge::Right;
-        } else {
-            edge = top ? SizingEdge::Top : SizingEdge::Bottom;
-        }
         PixelRect proposed = ToPixelRect(now);
-        owner.OnSizing(edge, proposed);
+        owner.OnSizing(*edge, proposed);
         if (ToQRect(proposed) != now) {
             lastGeometry = ToQRect(proposed);
             setGeometry(lastGeometry);
@@ -488,9 +465,8 @@ void Dialog::CenterWindow() {
     const QRect workArea = ToQRect(backend::WorkAreaFor(parent));
     const QRect area = owner != nullptr && owner->isVisible() ? owner->geometry() : workArea;
     // Window frames are unknown before the first show, so centre the inner rectangles.
-    QRect placed = window->geometry();
-    placed.moveCenter(area.center());
-    window->setGeometry(KeptInside(placed, workArea));
+    window->setGeometry(ToQRect(backend::CentredWithin(ToPixelRect(window->geometry()),
+                                                       ToPixelRect(area), ToPixelRect(workArea))));
 }
 
 void Dialog::Invalidate() {

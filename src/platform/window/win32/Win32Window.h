@@ -1,0 +1,26 @@
+// The window handles of the Windows backend are HWNDs; and the one way a message of the thread
+// is handled, by a dialog's modal loop and by anything else that runs the messages (tests).
+#pragma once
+
+#include <windows.h>
+
+#include "platform/window/Dialog.h"
+
+namespace platform {
+
+inline HWND ToHwnd(WindowHandle handle) {
+    return reinterpret_cast<HWND>(handle);
+}
+
+inline WindowHandle ToHandle(HWND hwnd) {
+    return reinterpret_cast<WindowHandle>(hwnd);
+}
+
+// Handles one message as a running dialog does: a key for one of its windows goes to the
+// dialog's key hook first, then to dialog navigation, then to the window it was sent to.
+void HandleMessage(MSG& message);
+
+// Handles the messages that are waiting, without waiting for more.
+void HandlePendingMessages();
+
+}  // namespace platform

@@ -1,5 +1,5 @@
-// An open key of the current user's registry hive, or the hive's root (HKEY_CURRENT_USER), or
-// none. The root opens the hive file only when it is used, and creates it only to create a key.
+// An open key of the current user's registry, or its root (HKEY_CURRENT_USER), or none. On Linux
+// the root opens the hive file only when it is used, and creates it only to create a key.
 #pragma once
 
 #include <cstdint>
@@ -12,15 +12,13 @@
 
 namespace platform {
 
-class RegistryHive;
-
 class HiveKey {
   public:
     // No key: every operation gives kRegistryInvalidHandle.
     HiveKey() = default;
     static HiveKey CurrentUser();
 
-    bool IsNull() const { return !root && !hive; }
+    bool IsNull() const { return !root && !key; }
 
     // Opens the subkey at `path`, creating the keys on it that are missing.
     int Create(std::string_view path, std::uint32_t access, HiveKey& result,
@@ -40,14 +38,17 @@ class HiveKey {
     int EnumKey(std::uint32_t index, std::string& name) const;
 
   private:
-    HiveKey(std::shared_ptr<RegistryHive> hive, std::int64_t id, std::uint32_t access)
-        : hive(std::move(hive)), id(id), access(access) {}
+    // An open key below the root, as the backend holds it; it closes when its last handle goes.
+    struct Key;
 
-    // The hive this key lives in, for an operation that needs `right`.
-    int Use(std::uint32_t right, bool create, std::shared_ptr<RegistryHive>& used) const;
+    HiveKey(std::shared_ptr<const Key> key, std::uint32_t access)
+        : key(std::move(key)), access(access) {}
 
-    std::shared_ptr<RegistryHive> hive;
-    std::int64_t id = 0;
+    // What an operation that needs `right` works on: the key itself or, for the root, what the
+    // backend opens for it (making it if `create` allows).
+    int Use(std::uint32_t right, bool create, Key& used) const;
+
+    std::shared_ptr<const Key> key;
     std::uint32_t access = 0;
     bool root = false;
 };

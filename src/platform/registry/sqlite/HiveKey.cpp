@@ -5,6 +5,12 @@
 
 namespace platform {
 
+// A key is a number in one hive; the root is key 0 of a hive opened when it is used.
+struct HiveKey::Key {
+    std::shared_ptr<RegistryHive> hive;
+    std::int64_t id = 0;
+};
+
 HiveKey HiveKey::CurrentUser() {
     HiveKey key;
     key.root = true;
@@ -12,33 +18,35 @@ HiveKey HiveKey::CurrentUser() {
     return key;
 }
 
-int HiveKey::Use(std::uint32_t right, bool create, std::shared_ptr<RegistryHive>& used) const {
+int HiveKey::Use(std::uint32_t right, bool create, Key& used) const {
     if (IsNull()) {
         return kRegistryInvalidHandle;
     }
     if ((access & right) != right) {
         return kRegistryAccessDenied;
     }
-    if (hive) {
-        used = hive;
+    if (key) {
+        used = *key;
         return kRegistrySuccess;
     }
-    return RegistryHive::Open(create, used);
+    used.id = 0;
+    return RegistryHive::Open(create, used.hive);
 }
 
 int HiveKey::Create(std::string_view path, std::uint32_t access, HiveKey& result,
                     KeyDisposition* disposition) const {
-    std::shared_ptr<RegistryHive> used;
-    std::int64_t key = 0;
+    Key used;
+    Key made;
     bool created = false;
     int outcome = Use(kKeyCreateSubKey, true, used);
     if (outcome == kRegistrySuccess) {
-        outcome = used->CreateKey(id, path, key, created);
+        outcome = used.hive->CreateKey(used.id, path, made.id, created);
     }
     if (outcome != kRegistrySuccess) {
         return outcome;
     }
-    result = HiveKey(std::move(used), key, access);
+    made.hive = std::move(used.hive);
+    result = HiveKey(std::make_shared<const Key>(std::move(made)), access);
     if (disposition) {
         *disposition = created ? KeyDisposition::CreatedNewKey : KeyDisposition::OpenedExistingKey;
     }
@@ -46,14 +54,15 @@ int HiveKey::Create(std::string_view path, std::uint32_t access, HiveKey& result
 }
 
 int HiveKey::Open(std::string_view path, std::uint32_t access, HiveKey& result) const {
-    std::shared_ptr<RegistryHive> used;
-    std::int64_t key = 0;
+    Key used;
+    Key found;
     int outcome = Use(0, false, used);
     if (outcome == kRegistrySuccess) {
-        outcome = used->FindKey(id, path, key);
+        outcome = used.hive->FindKey(used.id, path, found.id);
     }
     if (outcome == kRegistrySuccess) {
-        result = HiveKey(std::move(used), key, access);
+        found.hive = std::move(used.hive);
+        result = HiveKey(std::make_shared<const Key>(std::move(found)), access);
     }
     return outcome;
 }
@@ -64,37 +73,37 @@ void HiveKey::Close() {
 
 int HiveKey::QueryValue(std::string_view name, RegistryValueInfo& info,
                         std::span<std::byte> data) const {
-    std::shared_ptr<RegistryHive> used;
+    Key used;
     const int outcome = Use(kKeyQueryValue, false, used);
-    return outcome == kRegistrySuccess ? used->QueryValue(id, name, info, data) : outcome;
+    return outcome == kRegistrySuccess ? used.hive->QueryValue(used.id, name, info, data) : outcome;
 }
 
 int HiveKey::SetValue(std::string_view name, RegistryType type,
                       std::span<const std::byte> data) const {
-    std::shared_ptr<RegistryHive> used;
+    Key used;
     const int outcome = Use(kKeySetValue, true, used);
-    return outcome == kRegistrySuccess ? used->SetValue(id, name, type, data) : outcome;
+    return outcome == kRegistrySuccess ? used.hive->SetValue(used.id, name, type, data) : outcome;
 }
 
 int HiveKey::DeleteValue(std::string_view name) const {
-    std::shared_ptr<RegistryHive> used;
+    Key used;
     const int outcome = Use(kKeySetValue, false, used);
-    return outcome == kRegistrySuccess ? used->DeleteValue(id, name) : outcome;
+    return outcome == kRegistrySuccess ? used.hive->DeleteValue(used.id, name) : outcome;
 }
 
 int HiveKey::DeleteKey(std::string_view path) const {
-    std::shared_ptr<RegistryHive> used;
+    Key used;
     const int outcome = Use(0, false, used);
-    return outcome == kRegistrySuccess ? used->DeleteKey(id, path) : outcome;
+    return outcome == kRegistrySuccess ? used.hive->DeleteKey(used.id, path) : outcome;
 }
 
 int HiveKey::EnumKey(std::uint32_t index, std::string& name) const {
-    std::shared_ptr<RegistryHive> used;
+    Key used;
     const int outcome = Use(kKeyEnumerateSubKeys, false, used);
     if (outcome == kRegistryNotFound && root) {
         return kRegistryNoMoreItems;
     }
-    return outcome == kRegistrySuccess ? used->EnumKey(id, index, name) : outcome;
+    return outcome == kRegistrySuccess ? used.hive->EnumKey(used.id, index, name) : outcome;
 }
 
 }  // namespace platform

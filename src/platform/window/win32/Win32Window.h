@@ -23,4 +23,8 @@ void HandleMessage(MSG& message);
 // Handles the messages that are waiting, without waiting for more.
 void HandlePendingMessages();
 
+// How many modal runs that began over the wait cursor are going on: the innermost dialog then
+// shows the normal cursor, the others the wait cursor.
+int NormalCursorDepth();
+
 }  // namespace platform

@@ -1,0 +1,656 @@
+// The dialog's window on the Windows API: made from an in-memory dialog template in dialog units
+// with the template's font, run by a modal loop of its own that gives every key to the dialog's
+// key hook before dialog navigation, and every button, menu item, Enter, Esc and the close box
+// to one command handler.
+
+#include <windows.h>
+// These need the base declarations first.
+#include <commctrl.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/module/win32/WideText.h"
+#include "platform/window/Backend.h"
+#include "platform/window/Dialog.h"
+#include "platform/window/WaitCursor.h"
+#include "platform/window/win32/Accessible.h"
+#include "platform/window/win32/DialogTemplateWriter.h"
+#include "platform/window/win32/Win32Icon.h"
+#include "platform/window/win32/Win32Window.h"
+
+namespace platform {
+namespace {
+
+constexpr int kSmallIconSide = 16;
+constexpr int kLargeIconSide = 32;
+
+// The dialogs running now, innermost last; their key hooks see the keys of their windows.
+struct RunningDialog {
+    HWND hwnd;
+    std::function<bool(const KeyPress&)> keyHook;
+};
+std::vector<RunningDialog> running;
+
+PixelRect ToPixelRect(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+unsigned ModifiersNow() {
+    unsigned modifiers = ModifierNone;
+    if (GetKeyState(VK_SHIFT) < 0) {
+        modifiers |= ModifierShift;
+    }
+    if (GetKeyState(VK_CONTROL) < 0) {
+        modifiers |= ModifierControl;
+    }
+    if (GetKeyState(VK_MENU) < 0) {
+        modifiers |= ModifierAlt;
+    }
+    return modifiers;
+}
+
+// A multi-line edit field wants CR LF between lines; the program's texts have LF.
+std::wstring WithCrLf(std::string_view text) {
+    std::wstring wide;
+    for (const wchar_t c : Widened(text)) {
+        if (c == L'\n' && (wide.empty() || wide.back() != L'\r')) {
+            wide += L'\r';
+        }
+        wide += c;
+    }
+    return wide;
+}
+
+std::string WithoutCr(std::string text) {
+    std::erase(text, '\r');
+    return text;
+}
+
+std::wstring WindowText(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+bool IsClass(HWND hwnd, const wchar_t* name) {
+    wchar_t found[16] = {};
+    GetClassNameW(hwnd, found, 16);
+    return lstrcmpiW(found, name) == 0;
+}
+
+// Digits-only fields also refuse a pasted text that is not all digits, as they refuse a typed
+// letter; the field stays as it was.
+LRESULT CALLBACK DigitsOnlyProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                DWORD_PTR /*data*/) {
+    if (message == WM_PASTE) {
+        bool digits = false;
+        if (OpenClipboard(edit)) {
+            if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+                const auto* text = static_cast<const wchar_t*>(GlobalLock(data));
+                const std::wstring_view pasted = text != nullptr ? text : L"";
+                digits = !pasted.empty() &&
+                         std::all_of(pasted.begin(), pasted.end(),
+                                     [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+                GlobalUnlock(data);
+            }
+            CloseClipboard();
+        }
+        if (!digits) {
+            MessageBeep(MB_OK);
+            return 0;
+        }
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(edit, &DigitsOnlyProc, id);
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+}  // namespace
+
+// The system's dialog window of a running dialog, its controls by id, and what the program set
+// on them that the window does not keep itself.
+class Dialog::Window {
+  public:
+    explicit Window(Dialog& owner) : owner(owner) {}
+    ~Window() {
+        std::erase_if(running, [this](const RunningDialog& entry) { return entry.hwnd == hwnd; });
+        if (hwnd != nullptr) {
+            DestroyWindow(hwnd);
+        }
+        for (HICON icon : ownedIcons) {
+            DestroyIcon(icon);
+        }
+    }
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND Item(int id) const {
+        const auto found = items.find(id);
+        return found == items.end() ? nullptr : found->second;
+    }
+
+    int IdOf(HWND control) const {
+        for (const auto& [id, item] : items) {
+            if (item == control) {
+                return id;
+            }
+        }
+        return 0;
+    }
+
+    // Takes a control the window has made, as the template describes it.
+    void Adopt(const ControlTemplate& control, HWND item) {
+        if (control.id != -1) {
+            items[control.id] = item;
+        }
+        // A field has no text of its own to be called by: it takes the label before it.
+        if (control.kind == ControlKind::Edit && labelMadeLast != nullptr) {
+            HWND label = labelMadeLast;
+            NameForScreenReaders(item, [label] { return Narrowed(WindowText(label)); });
+        }
+        labelMadeLast = control.kind == ControlKind::Label ? item : nullptr;
+        if (control.styles & StyleDigitsOnly) {
+            SetWindowSubclass(item, &DigitsOnlyProc, 0, 0);
+        }
+        if (control.kind == ControlKind::IconLabel) {
+            const Icon icon = Icon::FromResource(control.iconId);
+            SendMessageW(item, STM_SETICON,
+                         reinterpret_cast<WPARAM>(KeptIcon(icon, kLargeIconSide)), 0);
+            if (control.id != -1) {
+                itemIcons[control.id] = icon;
+            }
+        } else if (control.kind == ControlKind::ReadOnlyText) {
+            owner.SetItemText(control.id, control.text);
+        }
+    }
+
+    HICON KeptIcon(const Icon& icon, int side) {
+        bool owned = false;
+        HICON made = ToHicon(icon, side, owned);
+        if (owned && made != nullptr) {
+            ownedIcons.push_back(made);
+        }
+        return made;
+    }
+
+    // The window rectangle for a client area of `width` by `height`, menu included.
+    SIZE WindowSizeFor(int width, int height) const {
+        RECT rect{0, 0, width, height};
+        AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)),
+                           GetMenu(hwnd) != nullptr,
+                           static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+        return {rect.right - rect.left, rect.bottom - rect.top};
+    }
+
+    static INT_PTR CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_INITDIALOG) {
+            SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+            reinterpret_cast<Window*>(lParam)->hwnd = hwnd;
+            return FALSE;  // the modal run sets the focus
+        }
+        auto* window = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+        return window != nullptr ? window->Handle(message, wParam, lParam) : FALSE;
+    }
+
+    Dialog& owner;
+    HWND hwnd = nullptr;
+    HWND ownerWindow = nullptr;  // disabled while this dialog runs
+    std::map<int, HWND> items;
+    std::map<int, Icon> itemIcons;
+    HWND labelMadeLast = nullptr;
+    HWND focus = nullptr;  // the control that has, or gets on activation, the focus
+    Icon windowIcon;
+    SIZE minimumWindow{};
+    std::vector<HICON> ownedIcons;
+
+  private:
+    INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+        switch (message) {
+            case WM_COMMAND:
+                return Command(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            case WM_CLOSE:
+                if (!owner.ended) {
+                    owner.OnCommand(CommandCancel);
+                }
+                return TRUE;
+            case WM_ACTIVATE:
+                if (LOWORD(wParam) == WA_INACTIVE) {
+                    if (HWND focused = GetFocus(); focused != nullptr && IsChild(hwnd, focused)) {
+                        focus = focused;
+                    }
+                } else if (focus != nullptr) {
+                    SetFocus(focus);
+                    return TRUE;
+                }
+                return FALSE;
+            case WM_WINDOWPOSCHANGING:
+                FollowSizing(*reinterpret_cast<WINDOWPOS*>(lParam));
+                return FALSE;
+            case WM_GETMINMAXINFO:
+                if (owner.dialogTemplate->styles & DialogSizingBorder) {
+                    reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {minimumWindow.cx,
+                                                                             minimumWindow.cy};
+                }
+                return FALSE;
+            case WM_SIZE: {
+                RECT client{};
+                GetClientRect(hwnd, &client);
+                owner.OnSize(client.right, client.bottom);
+                return FALSE;
+            }
+            case WM_SETCURSOR:
+                if (IsWaitCursorShown()) {
+                    const bool waitsForUser =
+                        NormalCursorDepth() > 0 && running.back().hwnd == hwnd;
+                    SetCursor(LoadCursorW(nullptr, waitsForUser ? IDC_ARROW : IDC_WAIT));
+                    SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, TRUE);
+                    return TRUE;
+                }
+                return FALSE;
+            default:
+                return FALSE;
+        }
+    }
+
+    INT_PTR Command(int id, int code, HWND control) {
+        if (code == EN_SETFOCUS || code == BN_SETFOCUS) {
+            focus = control;
+            return TRUE;
+        }
+        // Buttons report clicks; menu items and dialog keys come without a control. The rest are
+        // notifications of controls, which no command is made of.
+        if (control != nullptr && code != BN_CLICKED) {
+            return FALSE;
+        }
+        owner.OnCommand(id);
+        return TRUE;
+    }
+
+    // A resize by the user or by a program: let the dialog adjust it as it would a drag.
+    void FollowSizing(WINDOWPOS& position) {
+        if ((position.flags & SWP_NOSIZE) || !(owner.dialogTemplate->styles & DialogSizingBorder) ||
+            !IsWindowVisible(hwnd)) {
+            return;
+        }
+        RECT now{};
+        GetWindowRect(hwnd, &now);
+        const int left = position.flags & SWP_NOMOVE ? now.left : position.x;
+        const int top = position.flags & SWP_NOMOVE ? now.top : position.y;
+        PixelRect proposed{left, top, left + position.cx, top + position.cy};
+        const std::optional<SizingEdge> edge =
+            backend::SizingEdgeBetween(ToPixelRect(now), proposed);
+        if (!edge) {
+            return;
+        }
+        owner.OnSizing(*edge, proposed);
+        position.x = proposed.left;
+        position.y = proposed.top;
+        position.cx = proposed.Width();
+        position.cy = proposed.Height();
+        position.flags &= ~static_cast<UINT>(SWP_NOMOVE);
+    }
+};
+
+void Dialog::WindowDeleter::operator()(Window* window) const {
+    delete window;
+}
+
+void Dialog::BuildWindow() {
+    window.reset(new Window(*this));
+    Window& w = *window;
+    w.ownerWindow = parent != nullptr ? ToHwnd(parent->Handle()) : nullptr;
+    const std::vector<DWORD> dialogTemplateWords = WriteDialogTemplate(*dialogTemplate);
+    CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                               reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplateWords.data()),
+                               w.ownerWindow, &Window::Procedure, reinterpret_cast<LPARAM>(&w));
+    if (w.hwnd == nullptr) {
+        return;
+    }
+    // The system made the template's controls in its order.
+    HWND child = GetWindow(w.hwnd, GW_CHILD);
+    for (const ControlTemplate& control : dialogTemplate->controls) {
+        if (child == nullptr) {
+            break;
+        }
+        w.Adopt(control, child);
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
+    if (const MenuTemplate* menuTemplate = Resources::Menu(dialogTemplate->menuId)) {
+        HMENU menu = CreateMenu();
+        for (const MenuPopup& popup : menuTemplate->popups) {
+            HMENU items = CreatePopupMenu();
+            for (const MenuItem& item : popup.items) {
+                AppendMenuW(items, MF_STRING, static_cast<UINT_PTR>(item.command),
+                            Widened(item.text).c_str());
+            }
+            AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(items),
+                        Widened(popup.text).c_str());
+        }
+        SetMenu(w.hwnd, menu);
+    }
+    // The template gives the client area; a menu attached afterwards takes its height from it,
+    // one line or, in a narrow window, more.
+    const PixelRect client = MapDialogRect({0, 0, dialogTemplate->width, dialogTemplate->height});
+    w.minimumWindow = w.WindowSizeFor(client.Width(), client.Height());
+    SetWindowPos(w.hwnd, nullptr, 0, 0, w.minimumWindow.cx, w.minimumWindow.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const PixelRect made = ClientRect();
+    w.minimumWindow.cx += client.Width() - made.Width();
+    w.minimumWindow.cy += client.Height() - made.Height();
+    SetWindowPos(w.hwnd, nullptr, 0, 0, w.minimumWindow.cx, w.minimumWindow.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    running.push_back({w.hwnd, [this](const KeyPress& key) { return PreTranslateKey(key); }});
+}
+
+void Dialog::ShowWindow() {
+    if (window->ownerWindow != nullptr) {
+        EnableWindow(window->ownerWindow, FALSE);
+    }
+    ::ShowWindow(window->hwnd, SW_SHOW);
+    SetForegroundWindow(window->hwnd);
+    if (window->focus != nullptr) {
+        SetFocus(window->focus);
+    }
+}
+
+void Dialog::RunEventLoop() {
+    if (window->hwnd == nullptr) {
+        EndDialog(-1);
+        return;
+    }
+    MSG message{};
+    while (!ended) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            // The program is asked to end: this dialog ends, and so do the loops around it.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            EndDialog(CommandCancel);
+            break;
+        }
+        HandleMessage(message);
+    }
+}
+
+void Dialog::EndDialog(int endResult) {
+    result = endResult;
+    ended = true;
+    if (window != nullptr && window->hwnd != nullptr) {
+        // The owner comes back before this window hides, so that it, not another program,
+        // becomes active.
+        if (window->ownerWindow != nullptr) {
+            EnableWindow(window->ownerWindow, TRUE);
+        }
+        ::ShowWindow(window->hwnd, SW_HIDE);
+        PostMessageW(window->hwnd, WM_NULL, 0, 0);
+    }
+}
+
+void Dialog::CreateItem(const ControlTemplate& control) {
+    if (window == nullptr || window->hwnd == nullptr) {
+        return;
+    }
+    Window& w = *window;
+    const ControlStyles styles = StylesOf(control);
+    const PixelRect rect = MapDialogRect(control.rect);
+    const wchar_t* className = styles.classAtom == 0x80   ? L"Button"
+                               : styles.classAtom == 0x81 ? L"Edit"
+                                                          : L"Static";
+    HWND item = CreateWindowExW(
+        styles.exStyle, className,
+        control.kind == ControlKind::ReadOnlyText ? L"" : Widened(control.text).c_str(),
+        styles.style, rect.left, rect.top, rect.Width(), rect.Height(), w.hwnd,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), GetModuleHandleW(nullptr),
+        nullptr);
+    if (item == nullptr) {
+        return;
+    }
+    SendMessageW(item, WM_SETFONT, SendMessageW(w.hwnd, WM_GETFONT, 0, 0), FALSE);
+    w.Adopt(control, item);
+}
+
+void Dialog::FocusFirstTabStop() {
+    HWND first = GetNextDlgTabItem(window->hwnd, nullptr, FALSE);
+    if (first != nullptr && IsWindowEnabled(first)) {
+        window->focus = first;
+        SendMessageW(window->hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+    }
+}
+
+void Dialog::SetItemText(int id, std::string_view text) {
+    HWND item = ToHwnd(ItemHandle(id));
+    if (item == nullptr) {
+        return;
+    }
+    const bool multiLine = (GetWindowLongPtrW(item, GWL_STYLE) & ES_MULTILINE) != 0;
+    SetWindowTextW(item, multiLine ? WithCrLf(text).c_str() : Widened(text).c_str());
+    if (multiLine) {
+        // The scroll bar shows only when the text is taller than its place.
+        RECT client{};
+        GetClientRect(item, &client);
+        const auto lines = SendMessageW(item, EM_GETLINECOUNT, 0, 0);
+        TEXTMETRICW metrics{};
+        HDC dc = GetDC(item);
+        HGDIOBJ former =
+            SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(item, WM_GETFONT, 0, 0)));
+        GetTextMetricsW(dc, &metrics);
+        SelectObject(dc, former);
+        ReleaseDC(item, dc);
+        ShowScrollBar(item, SB_VERT, lines * metrics.tmHeight > client.bottom);
+    }
+}
+
+std::string Dialog::ItemText(int id) const {
+    HWND item = ToHwnd(ItemHandle(id));
+    return item == nullptr ? std::string() : WithoutCr(Narrowed(WindowText(item)));
+}
+
+void Dialog::EnableItem(int id, bool enabled) {
+    if (HWND item = ToHwnd(ItemHandle(id))) {
+        EnableWindow(item, enabled);
+    }
+}
+
+bool Dialog::IsItemEnabled(int id) const {
+    HWND item = ToHwnd(ItemHandle(id));
+    return item != nullptr && IsWindowEnabled(item);
+}
+
+void Dialog::FocusItem(int id) {
+    if (HWND item = ToHwnd(ItemHandle(id))) {
+        window->focus = item;
+        SendMessageW(window->hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item), TRUE);
+    }
+}
+
+int Dialog::FocusedItem() const {
+    if (window == nullptr) {
+        return 0;
+    }
+    HWND focused = GetFocus();
+    if (focused == nullptr || !IsChild(window->hwnd, focused)) {
+        focused = window->focus;
+    }
+    return window->IdOf(focused);
+}
+
+void Dialog::SelectItemText(int id) {
+    if (HWND item = ToHwnd(ItemHandle(id)); item != nullptr && IsClass(item, L"Edit")) {
+        SendMessageW(item, EM_SETSEL, 0, -1);
+        SendMessageW(item, EM_SCROLLCARET, 0, 0);
+    }
+}
+
+std::string Dialog::SelectedItemText(int id) const {
+    HWND item = ToHwnd(ItemHandle(id));
+    if (item == nullptr || !IsClass(item, L"Edit")) {
+        return {};
+    }
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(item, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const std::wstring text = WindowText(item);
+    return Narrowed(std::wstring_view(text).substr(start, end - start));
+}
+
+void Dialog::LimitItemText(int id, int characters) {
+    if (HWND item = ToHwnd(ItemHandle(id)); item != nullptr && IsClass(item, L"Edit")) {
+        SendMessageW(item, EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
+    }
+}
+
+void Dialog::SetItemIcon(int id, const Icon& icon) {
+    if (HWND item = ToHwnd(ItemHandle(id)); item != nullptr && IsClass(item, L"Static")) {
+        window->itemIcons[id] = icon;
+        SendMessageW(item, STM_SETICON,
+                     reinterpret_cast<WPARAM>(window->KeptIcon(icon, kLargeIconSide)), 0);
+    }
+}
+
+Icon Dialog::ItemIcon(int id) const {
+    if (window == nullptr) {
+        return {};
+    }
+    const auto found = window->itemIcons.find(id);
+    return found == window->itemIcons.end() ? Icon() : found->second;
+}
+
+PixelRect Dialog::ItemRect(int id) const {
+    HWND item = ToHwnd(ItemHandle(id));
+    if (item == nullptr) {
+        return {};
+    }
+    RECT rect{};
+    GetWindowRect(item, &rect);
+    MapWindowPoints(HWND_DESKTOP, window->hwnd, reinterpret_cast<POINT*>(&rect), 2);
+    return ToPixelRect(rect);
+}
+
+void Dialog::SetItemAccessibleName(int id, std::string_view name) {
+    if (HWND item = ToHwnd(ItemHandle(id))) {
+        NameForScreenReaders(item, [text = std::string(name)] { return text; });
+    }
+}
+
+void Dialog::SetCaption(std::string_view caption) {
+    if (window != nullptr) {
+        SetWindowTextW(window->hwnd, Widened(caption).c_str());
+    }
+}
+
+std::string Dialog::Caption() const {
+    return window == nullptr ? std::string() : Narrowed(WindowText(window->hwnd));
+}
+
+void Dialog::SetWindowIcon(const Icon& icon) {
+    if (window != nullptr) {
+        window->windowIcon = icon;
+        SendMessageW(window->hwnd, WM_SETICON, ICON_SMALL,
+                     reinterpret_cast<LPARAM>(window->KeptIcon(icon, kSmallIconSide)));
+        SendMessageW(window->hwnd, WM_SETICON, ICON_BIG,
+                     reinterpret_cast<LPARAM>(window->KeptIcon(icon, kLargeIconSide)));
+    }
+}
+
+Icon Dialog::WindowIcon() const {
+    return window == nullptr ? Icon() : window->windowIcon;
+}
+
+PixelRect Dialog::MapDialogRect(const DialogRect& rect) const {
+    if (window == nullptr) {
+        return {};
+    }
+    RECT mapped{rect.x, rect.y, rect.x + rect.width, rect.y + rect.height};
+    ::MapDialogRect(window->hwnd, &mapped);
+    return ToPixelRect(mapped);
+}
+
+PixelRect Dialog::WindowRect() const {
+    if (window == nullptr) {
+        return {};
+    }
+    RECT rect{};
+    GetWindowRect(window->hwnd, &rect);
+    return ToPixelRect(rect);
+}
+
+PixelRect Dialog::ClientRect() const {
+    if (window == nullptr) {
+        return {};
+    }
+    RECT rect{};
+    GetClientRect(window->hwnd, &rect);
+    return ToPixelRect(rect);
+}
+
+void Dialog::CenterWindow() {
+    if (window == nullptr) {
+        return;
+    }
+    HWND owner = window->ownerWindow;
+    const PixelRect workArea = backend::WorkAreaFor(parent);
+    PixelRect area = workArea;
+    if (owner != nullptr && IsWindowVisible(owner)) {
+        RECT ownerRect{};
+        GetWindowRect(owner, &ownerRect);
+        area = ToPixelRect(ownerRect);
+    }
+    const PixelRect placed = backend::CentredWithin(WindowRect(), area, workArea);
+    SetWindowPos(window->hwnd, nullptr, placed.left, placed.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Dialog::Invalidate() {
+    if (window != nullptr) {
+        InvalidateRect(window->hwnd, nullptr, TRUE);
+    }
+}
+
+WindowHandle Dialog::Handle() const {
+    return ToHandle(window == nullptr ? nullptr : window->hwnd);
+}
+
+WindowHandle Dialog::ItemHandle(int id) const {
+    return ToHandle(window == nullptr ? nullptr : window->Item(id));
+}
+
+void HandleMessage(MSG& message) {
+    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
+        for (auto entry = running.rbegin(); entry != running.rend(); ++entry) {
+            if (entry->hwnd == message.hwnd || IsChild(entry->hwnd, message.hwnd)) {
+                // The hook may end and destroy the dialog: it runs on a copy.
+                const std::function<bool(const KeyPress&)> hook = entry->keyHook;
+                if (hook({static_cast<int>(message.wParam), ModifiersNow()})) {
+                    return;
+                }
+                break;
+            }
+        }
+    }
+    for (auto entry = running.rbegin(); entry != running.rend(); ++entry) {
+        if ((entry->hwnd == message.hwnd || IsChild(entry->hwnd, message.hwnd)) &&
+            IsDialogMessageW(entry->hwnd, &message)) {
+            return;
+        }
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+void HandlePendingMessages() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        HandleMessage(message);
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,92 @@
+// Measures in the dialogs' font and on the monitors: dialog units, laid-out text and the work
+// area, for the boxes that size their template before their window exists.
+#include <windows.h>
+
+#include "platform/module/win32/WideText.h"
+#include "platform/window/Backend.h"
+#include "platform/window/win32/DialogTemplateWriter.h"
+#include "platform/window/win32/Win32Window.h"
+
+namespace platform {
+namespace {
+
+// A screen device context with the dialogs' font selected, for as long as it lives.
+class DialogFontContext {
+  public:
+    DialogFontContext()
+        : dc(GetDC(nullptr)),
+          font(CreateFontW(-MulDiv(kDialogFontPoints, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0,
+                           FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, kDialogFontName)),
+          former(SelectObject(dc, font)) {}
+    ~DialogFontContext() {
+        SelectObject(dc, former);
+        DeleteObject(font);
+        ReleaseDC(nullptr, dc);
+    }
+    DialogFontContext(const DialogFontContext&) = delete;
+    DialogFontContext& operator=(const DialogFontContext&) = delete;
+
+    HDC Dc() const { return dc; }
+
+    // The text's extent laid out as a read-only text control lays it out, `width` wide; at no
+    // width, each line unbroken.
+    RECT Extent(std::string_view text, int width) const {
+        RECT rect{0, 0, width > 0 ? width : 0x7FFF, 0};
+        const std::wstring wide = Widened(text);
+        DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rect,
+                  DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS |
+                      (width > 0 ? DT_WORDBREAK | DT_EDITCONTROL : 0));
+        return rect;
+    }
+
+  private:
+    HDC dc;
+    HFONT font;
+    HGDIOBJ former;
+};
+
+}  // namespace
+
+namespace backend {
+
+DialogUnits DefaultDialogUnits() {
+    const DialogFontContext context;
+    constexpr wchar_t kAlphabet[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    SIZE alphabet{};
+    GetTextExtentPoint32W(context.Dc(), kAlphabet, 52, &alphabet);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(context.Dc(), &metrics);
+    return {MulDiv(alphabet.cx, 1, 52), static_cast<int>(metrics.tmHeight)};
+}
+
+int DefaultLineHeight() {
+    const DialogFontContext context;
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(context.Dc(), &metrics);
+    return metrics.tmHeight;
+}
+
+int IdealTextWidth(std::string_view text) {
+    return DialogFontContext().Extent(text, 0).right;
+}
+
+int TextHeight(std::string_view text, int width) {
+    return DialogFontContext().Extent(text, width).bottom;
+}
+
+PixelRect WorkAreaFor(const Dialog* owner) {
+    HWND window = owner != nullptr ? ToHwnd(owner->Handle()) : nullptr;
+    HMONITOR monitor = window != nullptr && IsWindowVisible(window)
+                           ? MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)
+                           : MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(monitor, &info)) {
+        return {};
+    }
+    return {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+}
+
+}  // namespace backend
+}  // namespace platform

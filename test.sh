@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test, the web page's in headless Chromium
-# included. CI sets CI=1 to turn warnings into errors and to add the sanitizer build and the
-# bounded fuzz runs, which `./test.sh --hardening` adds too.
+# Installs what is missing, builds, and runs every test, the Windows build's under Wine and the
+# web page's in headless Chromium included. CI sets CI=1 to turn warnings into errors and to add
+# the sanitizer build and the bounded fuzz runs, which `./test.sh --hardening` adds too.
 set -euo pipefail
 cd "$(dirname "$0")"
 preset=dev
@@ -11,6 +11,9 @@ hardening=""
 scripts/install-deps.sh test
 scripts/build.sh "$preset"
 ctest --preset "$preset" --parallel "$(nproc)"
+# The engine's and the command line's suites again, built for Windows and run under Wine.
+scripts/build.sh windows
+ctest --preset windows --parallel "$(nproc)"
 # The page's cases must be those of this build's command line.
 scripts/build.sh web
 SCHATTWERK_CLI="$PWD/build/$preset/bin/schattwerk" ctest --preset web --parallel "$(nproc)"

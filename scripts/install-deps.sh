@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, when any is missing, and the
 # browser tests' npm packages.
-# Usage: scripts/install-deps.sh build|web|test|bench
+# Usage: scripts/install-deps.sh build|web|windows|test|bench
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,14 +19,18 @@ bench_packages=(hyperfine valgrind xvfb time)
 web_packages=(cmake ninja-build emscripten media-types)
 browser_packages=(chromium poppler-utils)
 command -v npm >/dev/null || browser_packages+=(npm)
+# The Windows build: mingw-w64's posix-threads compilers (with windres and the Windows headers),
+# Debian's GoogleTest source, which they build, and Wine, which runs the tests.
+windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64)
 
 mode="${1:-build}"
 case "$mode" in
     build) wanted=("${build_packages[@]}") ;;
     web) wanted=("${web_packages[@]}") ;;
-    test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
+    windows) wanted=("${windows_packages[@]}") ;;
+    test) wanted=("${build_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}") ;;
     bench) wanted=("${build_packages[@]}" "${bench_packages[@]}") ;;
-    *) echo "usage: $0 build|web|test|bench" >&2; exit 2 ;;
+    *) echo "usage: $0 build|web|windows|test|bench" >&2; exit 2 ;;
 esac
 # Tests and benchmarks also build the web page and drive it in a browser.
 browser_tests=""

@@ -1,18 +1,9 @@
 // The built `schattwerk` given what strangers type or pipe in: missing, extra, huge and
-// non-numeric arguments, bytes that are no text, and an output that cannot be written. Each run
-// ends with its exit code, one clear German message on standard error and nothing on standard
-// output.
-#include <fcntl.h>
+// non-numeric arguments, and bytes that are no text. Each run ends with its exit code, one clear
+// German message on standard error and nothing on standard output.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <array>
-#include <csignal>
-#include <cstdlib>
 #include <random>
 
 #include "support/ProgramRun.h"
@@ -20,6 +11,7 @@
 namespace schattwerk {
 namespace {
 
+using ::testing::AnyOf;
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
@@ -28,6 +20,14 @@ using testsupport::ProgramRun;
 using testsupport::RunProgram;
 
 const std::vector<std::string> kWorkedExample{"74", "34", "55", "22", "86", "60", "47", "21"};
+
+// Just under the longest argument the system passes on: 128 KiB on Linux, while on Windows the
+// whole command line holds at most 32767 characters.
+#ifdef _WIN32
+constexpr std::size_t kLongArgument = 30000;
+#else
+constexpr std::size_t kLongArgument = 100000;
+#endif
 
 ProgramRun RunCli(const std::vector<std::string>& args, const std::string& input = {}) {
     return RunProgram(SCHATTWERK_CLI_PATH, args, input);
@@ -74,8 +74,7 @@ TEST(BadInput, ExtraArgumentsAreUsageErrors) {
 }
 
 TEST(BadInput, HugeArgumentsAreUsageErrors) {
-    // Just under the longest argument the system passes on (128 KiB).
-    const std::string digits(100000, '9');
+    const std::string digits(kLongArgument, '9');
     ExpectUsageError(RunCli({"generate", "--count", "99999999999999999999999"}), "count");
     ExpectUsageError(RunCli({"generate", "--count", digits}), "long count");
     ExpectUsageError(RunCli({"generate", "--seed", digits}), "long seed");
@@ -87,7 +86,8 @@ TEST(BadInput, HugeArgumentsAreUsageErrors) {
     ExpectUsageError(longNumber, "long hint");
     EXPECT_THAT(longNumber.err, HasSubstr("Argument 4 (\"" + digits.substr(0, 32) + "...\")"));
 
-    ExpectUsageError(RunCli(Decode(std::vector<std::string>(20000, "74"))), "20000 numbers");
+    ExpectUsageError(RunCli(Decode(std::vector<std::string>(kLongArgument / 5, "74"))),
+                     "many numbers");
 }
 
 TEST(BadInput, NonNumericArgumentsAreUsageErrors) {
@@ -135,30 +135,15 @@ TEST(BadInput, BinaryStandardInputIsAUsageErrorWithoutEchoingIt) {
     }
 }
 
-TEST(BadInput, OutputThatCannotBeWrittenIsAnErrorNotSuccess) {
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"generate"},
-                                               {"generate", "--count", "5000", "--json"},
-                                               Decode(kWorkedExample),
-                                               {"--version"},
-                                               {"--help"},
-                                               {"generate", "--help"}}) {
-        const ProgramRun run = RunProgram(SCHATTWERK_CLI_PATH, args, {}, "/dev/full");
-        EXPECT_EQ(run.exitCode, 1) << ::testing::PrintToString(args);
-        EXPECT_EQ(run.err, "schattwerk: die Ausgabe kann nicht geschrieben werden.\n");
-    }
-}
-
 std::string FirstLine(const std::string& text) {
     return text.substr(0, text.find('\n'));
 }
 
 // What the option library finds wrong is told in the program's words and quoting: an escape
-// sequence once cleared the screen, a pasted page filled it, a lone byte of a broken character
-// reached the terminal raw, "A subcommand is required" was all an unknown command or option got,
-// and flags took values or repeats that other options refuse.
+// sequence once cleared the screen, a pasted page filled it, "A subcommand is required" was all an
+// unknown command or option got, and flags took values or repeats that other options refuse.
 TEST(BadInput, TheOptionLibrarysErrorsArePlainGermanAndQuoteArgumentsSafely) {
-    const std::string page(100000, 'x');
+    const std::string page(kLongArgument, 'x');
     const std::string quotedPage = "\"" + page.substr(0, 32) + "...\"";
     const std::vector<std::pair<std::vector<std::string>, std::string>> wrong{
         {{"solve\x1b[2J"},
@@ -167,11 +152,6 @@ TEST(BadInput, TheOptionLibrarysErrorsArePlainGermanAndQuoteArgumentsSafely) {
          "schattwerk: unbekannter Befehl " + quotedPage + " (bekannt sind generate und decode)."},
         {{"Täter"}, "schattwerk: unbekannter Befehl \"Täter\" (bekannt sind generate und decode)."},
         {{"--bogus"}, "schattwerk: unbekannte Option \"--bogus\"."},
-        {{"generate",
-          "\x9b"
-          "2J",
-          "\xc3", "\xe2\x82", "\xed\xa0\x80"},
-         "schattwerk generate: unerwartete Argumente \"?2J\", \"?\", \"??\", \"???\"."},
         {{"generate", "--colour\x1b]0;x\x07"},
          "schattwerk generate: unerwartetes Argument \"--colour?]0;x?\"."},
         {{"generate", "c", "a", page, "b", "d"},
@@ -208,13 +188,28 @@ TEST(BadInput, TheOptionLibrarysErrorsArePlainGermanAndQuoteArgumentsSafely) {
     EXPECT_EQ(RunCli({"generate", "--seed", "2147483647"}).exitCode, 0);
 }
 
+// A lone 0x9B is a control sequence introducer on a Latin-1 terminal; the bytes of a cut or
+// impossible character came out raw.
+TEST(BadInput, BytesOfNoWellFormedCharacterShowAsQuestionMarks) {
+    const ProgramRun arguments = RunCli({"generate",
+                                         "\x9b"
+                                         "2J",
+                                         "\xc3", "\xe2\x82", "\xed\xa0\x80"});
+    ExpectUsageError(arguments, "broken characters");
+    EXPECT_EQ(FirstLine(arguments.err),
+              "schattwerk generate: unerwartete Argumente \"?2J\", \"?\", \"??\", \"???\".");
+    EXPECT_THAT(RunCli({"decode"}, "74\xc3 34 55 22 86 60 47 21").err,
+                HasSubstr("Zahl 1 auf der Standardeingabe (\"74?\")"));
+}
+
 TEST(BadInput, HelpIsGermanAndGivesTheSeedRange) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"--help"}, {"generate", "--help"}, {"decode", "--help"}}) {
         const ProgramRun run = RunCli(args);
         EXPECT_THAT(run.out, HasSubstr("Aufruf: schattwerk"));
         EXPECT_THAT(run.out, HasSubstr("Optionen:\n  -h,--help "));
-        EXPECT_THAT(run.out, Not(::testing::ContainsRegex("Usage|Options|Print|Display")));
+        EXPECT_THAT(run.out, Not(AnyOf(HasSubstr("Usage"), HasSubstr("Options"), HasSubstr("Print"),
+                                       HasSubstr("Display"))));
     }
     EXPECT_THAT(RunCli({"generate", "--help"}).out,
                 HasSubstr("--seed STARTWERT            Startwert von 0 bis 2147483647"));
@@ -233,63 +228,6 @@ TEST(BadInput, StandardInputMayBeginWithAByteOrderMarkAndEndInBlanks) {
     ExpectUsageError(RunCli({"decode"}, "\xEF\xBB " + numbers), "part of a mark");
     ExpectUsageError(RunCli({"decode"}, numbers + std::string(std::size_t{3} << 20, ' ')),
                      "blanks");
-}
-
-// `schattwerk decode` run on a fresh pseudo-terminal, as a user types `typed`: what the terminal
-// shows and the exit code, or -1 when the program still waited after ten silent seconds.
-ProgramRun DecodeOnTerminal(const std::string& typed) {
-    const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
-    EXPECT_TRUE(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    for (const int stream : {0, 1, 2}) {
-        posix_spawn_file_actions_addopen(&files, stream, ptsname(terminal), O_RDWR, 0);
-    }
-    posix_spawn_file_actions_addclose(&files, terminal);
-    std::string program = SCHATTWERK_CLI_PATH;
-    std::string command = "decode";
-    std::array<char*, 3> argv{program.data(), command.data(), nullptr};
-    pid_t child = 0;
-    EXPECT_EQ(posix_spawn(&child, program.c_str(), &files, nullptr, argv.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&files);
-    EXPECT_EQ(write(terminal, typed.data(), typed.size()), static_cast<ssize_t>(typed.size()));
-
-    ProgramRun run;
-    pollfd readable{.fd = terminal, .events = POLLIN, .revents = 0};
-    int ready = 0;
-    // Reading ends with an error once the program has ended and closed the terminal.
-    for (char buffer[4096]; (ready = poll(&readable, 1, 10000)) > 0;) {
-        const ssize_t got = read(terminal, buffer, sizeof buffer);
-        if (got <= 0) {
-            break;
-        }
-        run.out.append(buffer, static_cast<std::size_t>(got));
-    }
-    if (ready == 0) {
-        kill(child, SIGKILL);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    close(terminal);
-    run.exitCode = ready > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-// A terminal sends no end of input until the user types one: the command says what it waits for,
-// the answer comes at the end of the line that completes the eight numbers, and a ninth on that
-// line is still one too many.
-TEST(BadInput, ATerminalGetsTheAnswerOnceEightNumbersAreTyped) {
-    if (access("/dev/ptmx", R_OK | W_OK) != 0) {
-        GTEST_SKIP() << "no pseudo-terminals here";
-    }
-    const ProgramRun answered = DecodeOnTerminal("74 34 55 22\n86 60 47 21\n");
-    EXPECT_EQ(answered.exitCode, 0) << answered.out;
-    EXPECT_THAT(answered.out, HasSubstr("die Hinweisnummern der Zeugen 1 bis 8 eingeben"));
-    EXPECT_THAT(answered.out, HasSubstr("Täter: Frau Sorrak\r\nVersteck: Kirmes\r\n"));
-
-    const ProgramRun nine = DecodeOnTerminal("74 34 55 22 86 60 47 21 9\n");
-    EXPECT_EQ(nine.exitCode, 2) << nine.out;
-    EXPECT_THAT(nine.out, HasSubstr("Zahl 9 auf der Standardeingabe (\"9\") ist eine zu viel."));
 }
 
 TEST(BadInput, TheSameArgumentsStillWorkWhenWellFormed) {

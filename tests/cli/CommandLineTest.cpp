@@ -57,8 +57,12 @@ TEST(CommandLine, GeneratePrintsEightRowsInWitnessOrder) {
     const char* names[] = {"Professor Quillon", "Baronin v. Orvath", "Fräulein Livana",
                            "Oberst v. Kallmer", "Frau Sorrak",       "Reverend Ambrel",
                            "Dr. Trellin",       "Kommissar Morvek"};
+    // Without character classes, which GoogleTest's regular expressions lack on Windows.
     for (std::size_t i = 0; i < 8; ++i) {
-        EXPECT_THAT(lines[i], ::testing::MatchesRegex(std::string(names[i]) + " +[1-9][0-9]"));
+        EXPECT_THAT(lines[i], ::testing::MatchesRegex(std::string(names[i]) + " +.."));
+        const std::string hint = lines[i].substr(lines[i].size() - 2);
+        EXPECT_TRUE(hint[0] >= '1' && hint[0] <= '9' && hint[1] >= '0' && hint[1] <= '9')
+            << lines[i];
     }
     EXPECT_THAT(run.out, Not(HasSubstr("Täter")));
 }
@@ -68,7 +72,8 @@ TEST(CommandLine, SolutionAddsCulpritAndPlace) {
         Lines(RunWith({"generate", "--seed", "3", "--solution"}).out);
     ASSERT_EQ(lines.size(), 10U);
     EXPECT_THAT(lines[8], ::testing::StartsWith("Täter: "));
-    EXPECT_THAT(lines[9], ::testing::MatchesRegex("Versteck: (Bus|Parade|Stand|Kirmes)"));
+    EXPECT_THAT(lines[9], ::testing::AnyOf("Versteck: Bus", "Versteck: Parade", "Versteck: Stand",
+                                           "Versteck: Kirmes"));
 }
 
 TEST(CommandLine, TheSameSeedGivesTheSameBytes) {

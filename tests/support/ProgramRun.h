@@ -1,5 +1,6 @@
 // Runs a built program as a user would: chosen arguments, bytes on standard input, and its
 // standard output and error read back, or its standard output sent to a file such as /dev/full.
+// On Windows the output's lines end in LF as on Linux: the program's CR LF is read back as LF.
 #pragma once
 
 #include <filesystem>
@@ -9,7 +10,7 @@
 namespace testsupport {
 
 struct ProgramRun {
-    int exitCode = -1;  // the exit status, or 128 + the signal that ended it
+    int exitCode = -1;  // the exit status, or on Linux 128 + the signal that ended it
     std::string out;
     std::string err;
 };

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
 namespace testsupport {
@@ -35,6 +36,45 @@ class ImageWriter {
   private:
     bool bigEndian;
 };
+
+// mingw-w64's runtime has neither mkdtemp nor setenv.
+#ifdef _WIN32
+std::filesystem::path NewTemporaryFolder() {
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                             ("schattwerk-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(folder)) {
+            return folder;
+        }
+    }
+    throw std::runtime_error("cannot make a temporary folder");
+}
+
+void SetVariable(const char* name, const std::string& value) {
+    ::_putenv_s(name, value.c_str());
+}
+
+void RemoveVariable(const char* name) {
+    ::_putenv_s(name, "");
+}
+#else
+std::filesystem::path NewTemporaryFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "schattwerk-test-XXXXXX");
+    if (!::mkdtemp(pattern.data())) {
+        throw std::runtime_error("cannot make a temporary folder");
+    }
+    return pattern;
+}
+
+void SetVariable(const char* name, const std::string& value) {
+    ::setenv(name, value.c_str(), 1);
+}
+
+void RemoveVariable(const char* name) {
+    ::unsetenv(name);
+}
+#endif
 
 }  // namespace
 
@@ -110,23 +150,19 @@ std::vector<std::byte> ReadFile(const std::filesystem::path& path) {
 }
 
 ConfigFolder::ConfigFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "schattwerk-test-XXXXXX");
-    if (!::mkdtemp(pattern.data())) {
-        throw std::runtime_error("cannot make a temporary folder");
-    }
-    path = pattern;
+    path = NewTemporaryFolder();
     if (const char* former = std::getenv("XDG_CONFIG_HOME")) {
         hadConfig = true;
         formerConfig = former;
     }
-    ::setenv("XDG_CONFIG_HOME", path.c_str(), 1);
+    SetVariable("XDG_CONFIG_HOME", path.string());
 }
 
 ConfigFolder::~ConfigFolder() {
     if (hadConfig) {
-        ::setenv("XDG_CONFIG_HOME", formerConfig.c_str(), 1);
+        SetVariable("XDG_CONFIG_HOME", formerConfig);
     } else {
-        ::unsetenv("XDG_CONFIG_HOME");
+        RemoveVariable("XDG_CONFIG_HOME");
     }
     std::error_code error;
     std::filesystem::remove_all(path, error);

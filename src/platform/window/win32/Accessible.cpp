@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include <map>
 #include <optional>
 
 #include "platform/module/win32/WideText.h"
@@ -147,6 +148,9 @@ class AnsweringAccessible : public IAccessible {
     ULONG references = 1;
 };
 
+// The windows that answer for themselves, and their answers.
+std::map<HWND, AccessibleAnswers*> answered;
+
 LRESULT CALLBACK AnsweringProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                DWORD_PTR data) {
     auto* answers = reinterpret_cast<AccessibleAnswers*>(data);
@@ -161,6 +165,7 @@ LRESULT CALLBACK AnsweringProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         }
     } else if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(window, &AnsweringProc, id);
+        answered.erase(window);
         delete answers;
     }
     return DefSubclassProc(window, message, wParam, lParam);
@@ -168,12 +173,12 @@ LRESULT CALLBACK AnsweringProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 // The window's answers, made on first use; they live until the window goes.
 AccessibleAnswers& AnswersOf(HWND window) {
-    DWORD_PTR data = 0;
-    if (!GetWindowSubclass(window, &AnsweringProc, 0, &data)) {
-        data = reinterpret_cast<DWORD_PTR>(new AccessibleAnswers);
-        SetWindowSubclass(window, &AnsweringProc, 0, data);
+    AccessibleAnswers*& answers = answered[window];
+    if (answers == nullptr) {
+        answers = new AccessibleAnswers;
+        SetWindowSubclass(window, &AnsweringProc, 0, reinterpret_cast<DWORD_PTR>(answers));
     }
-    return *reinterpret_cast<AccessibleAnswers*>(data);
+    return *answers;
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ scripts/build.sh "$preset"
 ctest --preset "$preset" --parallel "$(nproc)"
 # The engine's and the command line's suites again, built for Windows and run under Wine.
 scripts/build.sh windows
-ctest --preset windows --parallel "$(nproc)"
+SCHATTWERK_CLI="$PWD/build/$preset/bin/schattwerk" ctest --preset windows --parallel "$(nproc)"
 # The page's cases must be those of this build's command line.
 scripts/build.sh web
 SCHATTWERK_CLI="$PWD/build/$preset/bin/schattwerk" ctest --preset web --parallel "$(nproc)"

@@ -149,7 +149,7 @@ TEST(VersionText, DecodesSurrogatePairsAndReplacesLoneOnes) {
 class VersionResourceTest : public ::testing::Test {
   protected:
     std::string FileWith(const std::vector<std::byte>& bytes) {
-        const std::string path = folder.Path() / ("file" + std::to_string(files++));
+        const std::string path = (folder.Path() / ("file" + std::to_string(files++))).string();
         WriteFile(path, bytes);
         return path;
     }

@@ -21,10 +21,10 @@ browser_packages=(chromium poppler-utils)
 command -v npm >/dev/null || browser_packages+=(npm)
 # The Windows build: mingw-w64's posix-threads compilers (with windres and the Windows headers),
 # the header-only libraries, Debian's GoogleTest source, which they build, and Wine, which runs the
-# tests.
+# tests on a virtual display, with Wine's own fonts for the dialogs.
 windows_packages=(
     cmake ninja-build g++-mingw-w64-x86-64-posix libcli11-dev nlohmann-json3-dev googletest
-    wine wine64
+    wine wine64 fonts-wine xvfb
 )
 
 mode="${1:-build}"

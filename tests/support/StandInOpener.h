@@ -1,5 +1,6 @@
-// A stand-in for a desktop program (by default the opener `xdg-open`), first on the search path:
-// it records the arguments it is started with and exits with a chosen status.
+// A stand-in for a desktop program, by default the opener that help starts: on Linux `xdg-open`,
+// first on the search path; on Windows the program registered for .html pages. It records the
+// arguments it is started with and exits with a chosen status.
 #pragma once
 
 #include <filesystem>
@@ -25,6 +26,7 @@ class StandInOpener {
     // pending run; false after a while.
     bool WaitUntilReaped();
     // Leaves only the stand-in's folder on the search path, until the stand-in is gone.
+    // (Windows: `name` gets ".exe".)
     void SearchOnlyHere() const;
 
   private:

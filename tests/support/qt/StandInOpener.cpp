@@ -1,0 +1,52 @@
+// The recording stand-in for the desktop's opener on Linux: a script first on the search path.
+#include "support/StandInOpener.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+
+#include "support/WindowInput.h"
+
+namespace testsupport {
+
+namespace fs = std::filesystem;
+
+StandInOpener::StandInOpener(std::string name, int exitStatus) : name(std::move(name)) {
+    static int made = 0;
+    folder = fs::temp_directory_path() /
+             ("opener-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
+    fs::create_directories(folder);
+    log = folder / "arguments.log";
+    // Its own search path, since a test may leave nothing else on the caller's.
+    std::ofstream(Program()) << "#!/bin/sh\nPATH=/usr/bin:/bin\necho $$ > '" << folder.string()
+                             << "/pid'\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '"
+                             << log.string() << ".tmp' && mv '" << log.string() << ".tmp' '"
+                             << log.string() << "'\nexit " << exitStatus << "\n";
+    fs::permissions(Program(), fs::perms::owner_all);
+    const char* path = std::getenv("PATH");
+    oldPath = path == nullptr ? "" : path;
+    setenv("PATH", (folder.string() + ":" + oldPath).c_str(), 1);
+}
+
+StandInOpener::~StandInOpener() {
+    setenv("PATH", oldPath.c_str(), 1);
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+}
+
+bool StandInOpener::WaitUntilReaped() {
+    WaitForArguments();
+    pid_t pid = 0;
+    std::ifstream(folder / "pid") >> pid;
+    // kill(pid, 0) reaches a zombie too; only a reaped process is gone.
+    return pid > 0 && WaitUntil([pid] { return ::kill(pid, 0) == -1 && errno == ESRCH; });
+}
+
+void StandInOpener::SearchOnlyHere() const {
+    setenv("PATH", folder.c_str(), 1);
+}
+
+}  // namespace testsupport

@@ -1,6 +1,10 @@
 // Help topics as files and file URLs.
 #include "frame/HelpDisplay.h"
 
+#include <algorithm>
+
+#include "platform/module/Paths.h"
+
 namespace qel::Windows {
 namespace {
 
@@ -22,7 +26,14 @@ std::string UrlEscaped(std::string_view text, std::string_view alsoEscaped) {
 }
 
 std::string UrlPath(const std::string& file) {
-    std::string path = UrlEscaped(file, "\\%#?");
+    std::string path;
+    if (platform::PathSeparator == '\\') {
+        // On Windows a backslash separates, and a URL separates with slashes: C:/Spiele/help/...
+        path = UrlEscaped(file, "%#?");
+        std::replace(path.begin(), path.end(), '\\', '/');
+    } else {
+        path = UrlEscaped(file, "\\%#?");
+    }
     // "file:///" already ends with the slash that starts an absolute path here.
     if (!path.empty() && path.front() == '/') {
         path.erase(0, 1);

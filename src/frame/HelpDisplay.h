@@ -12,10 +12,11 @@ struct BrowserHelpTarget {
 };
 
 // Splits `topic` at its last "#" into page and anchor (an empty topic is "index.html") and makes
-// the page's file in `helpDir` and its URL. Blanks pass unchanged; "%", "#", "?" and "\" in the
-// path are escaped, since a browser would otherwise read them as URL syntax or, the backslash, as
-// a separator, and open another page. Here a backslash is a letter of a name. Control characters
-// are escaped anywhere in the URL: raw, a browser drops or cuts at them.
+// the page's file in `helpDir` and its URL. Blanks pass unchanged; "%", "#" and "?" in the path
+// are escaped, since a browser would otherwise read them as URL syntax and open another page. A
+// backslash separates on Windows and becomes "/"; on Linux it is a letter of a name and is
+// escaped, as a browser would take it for a separator. Control characters are escaped anywhere in
+// the URL: raw, a browser drops or cuts at them.
 BrowserHelpTarget MakeBrowserHelpTarget(const std::string& helpDir, std::string_view topic);
 
 // The argument as one word for a program: without its quotation marks.

@@ -3,11 +3,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "frame/HelpDisplay.h"
 #include "frame/WinApp.h"
+#include "platform/module/Paths.h"
 #include "support/ModalScript.h"
+#include "support/NativePaths.h"
 #include "support/StandInOpener.h"
 
 namespace qel::Windows {
@@ -17,30 +20,44 @@ namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using testsupport::ModalScript;
+using testsupport::NativePath;
+
+// "file:///opt/gen/help/..." on Linux, "file:///C:/opt/gen/help/..." on Windows.
+std::string FileUrl(const std::string& path) {
+    std::string url = path.front() == '/' ? "file://" : "file:///";
+    url += path;
+    std::replace(url.begin(), url.end(), '\\', '/');
+    return url;
+}
 
 TEST(BrowserHelpTarget, TopicsSplitAtTheLastHashIntoFileAndUrl) {
-    const std::string dir = "/opt/gen/help/";
-    EXPECT_EQ(MakeBrowserHelpTarget(dir, "").file, "/opt/gen/help/index.html");
-    EXPECT_EQ(MakeBrowserHelpTarget(dir, "").argument, "\"file:///opt/gen/help/index.html\"");
+    const std::string dir = NativePath("opt/gen/help/");
+    EXPECT_EQ(MakeBrowserHelpTarget(dir, "").file, dir + "index.html");
+    EXPECT_EQ(MakeBrowserHelpTarget(dir, "").argument, "\"" + FileUrl(dir + "index.html") + "\"");
 
     const BrowserHelpTarget main = MakeBrowserHelpTarget(dir, "ref_dlg_main.html#content");
-    EXPECT_EQ(main.file, "/opt/gen/help/ref_dlg_main.html");
-    EXPECT_EQ(main.argument, "\"file:///opt/gen/help/ref_dlg_main.html#content\"");
+    EXPECT_EQ(main.file, dir + "ref_dlg_main.html");
+    EXPECT_EQ(main.argument, "\"" + FileUrl(dir + "ref_dlg_main.html") + "#content\"");
 
-    EXPECT_EQ(MakeBrowserHelpTarget(dir, "a.html").argument, "\"file:///opt/gen/help/a.html\"");
     const BrowserHelpTarget twice = MakeBrowserHelpTarget(dir, "a#b.html#c");
-    EXPECT_EQ(twice.file, "/opt/gen/help/a#b.html");
-    EXPECT_EQ(twice.argument, "\"file:///opt/gen/help/a%23b.html#c\"");
+    EXPECT_EQ(twice.file, dir + "a#b.html");
+    EXPECT_EQ(twice.argument, "\"" + FileUrl(dir + "a%23b.html") + "#c\"");
 }
 
 TEST(BrowserHelpTarget, BlanksStayAndUrlSyntaxInThePathIsEscaped) {
-    EXPECT_EQ(MakeBrowserHelpTarget("/home/u/Meine Spiele/help/", "index.html").argument,
-              "\"file:///home/u/Meine Spiele/help/index.html\"");
-    EXPECT_EQ(MakeBrowserHelpTarget("/home/u/C#/100%/Lösung?/help/", "x.html#l").argument,
-              "\"file:///home/u/C%23/100%25/Lösung%3F/help/x.html#l\"");
-    EXPECT_EQ(MakeBrowserHelpTarget("/home/u/a\\b/help/", "x.html").argument,
-              "\"file:///home/u/a%5Cb/help/x.html\"");
+    EXPECT_EQ(MakeBrowserHelpTarget(NativePath("u/Meine Spiele/help/"), "index.html").argument,
+              "\"" + FileUrl(NativePath("u/Meine Spiele/help/index.html")) + "\"");
+    EXPECT_EQ(MakeBrowserHelpTarget(NativePath("u/C#/100%/Lösung?/help/"), "x.html#l").argument,
+              "\"" + FileUrl(NativePath("u/C%23/100%25/Lösung%3F/help/x.html")) + "#l\"");
     EXPECT_EQ(Unquoted("\"file:///a b\""), "file:///a b");
+}
+
+// A backslash is a letter of a name on Linux, where a browser would take it for a separator; on
+// Windows it is the separator.
+TEST(BrowserHelpTarget, ABackslashIsEscapedOnLinuxAndASlashOnWindows) {
+    const std::string argument = MakeBrowserHelpTarget("/u/a\\b/help/", "x.html").argument;
+    EXPECT_EQ(argument, platform::PathSeparator == '\\' ? "\"file:///u/a/b/help/x.html\""
+                                                        : "\"file:///u/a%5Cb/help/x.html\"");
 }
 
 // A program at <temp>/Spiel mit Blanks/Gen with a help folder holding index.html.
@@ -51,7 +68,7 @@ class HelpDisplayTest : public ::testing::Test {
         fs::create_directories(folder / "help");
         std::ofstream(folder / "help" / "index.html") << "<p/>";
         std::ofstream(folder / "help" / "ref_meldungen.html") << "<p/>";
-        application.AttachModule(platform::ModuleInstance((folder / "Gen").string()));
+        application.AttachModule(platform::ModuleInstance(platform::Utf8Path(folder / "Gen")));
         application.InitInstance();
         application.SetUseBrowserHelp(true);
     }
@@ -63,18 +80,24 @@ class HelpDisplayTest : public ::testing::Test {
 TEST_F(HelpDisplayTest, TheBrowserGetsTheUrlAsOneArgument) {
     application.DisplayHelp("ref_meldungen.html#l_e100");
     EXPECT_THAT(opener.WaitForArguments(),
-                ElementsAre("file://" + application.HelpDir() + "ref_meldungen.html#l_e100"));
+                ElementsAre(FileUrl(application.HelpDir() + "ref_meldungen.html") + "#l_e100"));
     application.DisplayHelp();
     EXPECT_THAT(opener.WaitForArguments(), ElementsAre(HasSubstr("Blanks/help/index.html")));
 }
 
 TEST_F(HelpDisplayTest, APageNameWithShellSyntaxReachesTheBrowserAsOneArgumentAndRunsNothing) {
     const fs::path marker = fs::current_path() / "pwned";
-    const std::string page = "a \"b\"; $(touch pwned) `touch pwned` c.html";
-    std::ofstream(fs::path(application.HelpDir()) / page) << "<p/>";
+    // Windows names hold no quotation marks; its command interpreter's syntax is "&", "%", "^".
+    const std::string page = platform::PathSeparator == '\\'
+                                 ? "a & copy nul pwned ^& %PATH% (ver) c.html"
+                                 : "a \"b\"; $(touch pwned) `touch pwned` c.html";
+    std::ofstream(platform::FileSystemPath(application.HelpDir() + page)) << "<p/>";
     application.DisplayHelp(page + "#content");
-    EXPECT_THAT(opener.WaitForArguments(),
-                ElementsAre("file://" + application.HelpDir() + page + "#content"));
+    std::string inUrl = FileUrl(application.HelpDir() + page);
+    for (std::size_t at = inUrl.find('%'); at != std::string::npos; at = inUrl.find('%', at + 1)) {
+        inUrl.insert(at + 1, "25");
+    }
+    EXPECT_THAT(opener.WaitForArguments(), ElementsAre(inUrl + "#content"));
     EXPECT_FALSE(fs::exists(marker));
 }
 

@@ -2,12 +2,13 @@
 // the program's own executable read back, as the About box will read it.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
 
 #include "TestFiles.h"
 #include "frame/VersionInfo.h"
 #include "platform/module/VersionBlock.h"
 #include "platform/module/VersionResource.h"
+#include "support/ProgramRun.h"
 #include "version/ProgramVersion.h"
 
 namespace qel::Windows {
@@ -28,7 +29,7 @@ platform::VersionBlockContents Contents(std::array<std::uint16_t, 4> version) {
 class VersionInfoTest : public ::testing::Test {
   protected:
     std::string Executable(const platform::VersionBlockContents& contents) {
-        const std::string path = folder.Path() / ("program" + std::to_string(files++));
+        const std::string path = (folder.Path() / ("program" + std::to_string(files++))).string();
         testsupport::WriteFile(
             path,
             testsupport::MakeElfImage({{".text", {std::byte{1}}},
@@ -100,7 +101,7 @@ TEST_F(VersionInfoTest, StringsEndAtTheirFirstZeroAndMissingOnesAreEmpty) {
 
 TEST_F(VersionInfoTest, AFileWithoutABlockLeavesTheObjectEmpty) {
     const std::string withBlock = Executable(Contents({1, 2, 0, 0}));
-    const std::string withoutBlock = folder.Path() / "plain";
+    const std::string withoutBlock = (folder.Path() / "plain").string();
     testsupport::WriteFile(withoutBlock, testsupport::MakeElfImage({{".text", {std::byte{1}}}}));
     for (const std::string& path :
          {withoutBlock, std::string("/bin/sh"), (folder.Path() / "missing").string()}) {
@@ -122,7 +123,7 @@ TEST_F(VersionInfoTest, AFileWithoutABlockLeavesTheObjectEmpty) {
 TEST_F(VersionInfoTest, ABlockOrFileCutShortAtAnyByteIsNoBlock) {
     std::vector<std::byte> block(platform::VersionResourceSize(SCHATTWERK_CLI_PATH));
     ASSERT_TRUE(platform::ReadVersionResource(SCHATTWERK_CLI_PATH, block));
-    const std::string path = folder.Path() / "program";
+    const std::string path = (folder.Path() / "program").string();
     for (std::size_t size = 0; size <= block.size(); ++size) {
         testsupport::WriteFile(
             path,
@@ -150,7 +151,8 @@ TEST(ProgramVersionBlock, TheCommandLineCarriesTheProgramsVersion) {
               "Generator für neue Fälle zum Spiel \"Dornak Schattwerk\".");
     EXPECT_EQ(info.QueryString("FileVersion"), "1, 2, 0, 0");
     EXPECT_EQ(info.QueryString("ProductVersion"), "1, 2, 0, 0");
-    EXPECT_EQ(info.QueryString("OriginalFilename"), "schattwerk");
+    EXPECT_EQ(info.QueryString("OriginalFilename"),
+              std::filesystem::path(SCHATTWERK_CLI_PATH).filename().string());
     EXPECT_NE(info.QueryString("CompanyName"), "");
     EXPECT_NE(info.QueryString("LegalCopyright"), "");
     for (const char* empty : {"Comments", "LegalTrademarks", "PrivateBuild", "SpecialBuild"}) {
@@ -162,14 +164,9 @@ TEST(ProgramVersionBlock, TheCommandLineCarriesTheProgramsVersion) {
 TEST(ProgramVersionBlock, TheCommandLinesVersionOptionAgreesWithItsBlock) {
     VersionInfo info;
     ASSERT_TRUE(info.Load(SCHATTWERK_CLI_PATH, 0));
-    FILE* run = ::popen(SCHATTWERK_CLI_PATH " --version", "r");
-    ASSERT_NE(run, nullptr);
-    std::string output;
-    for (int c; (c = std::fgetc(run)) != EOF;) {
-        output.push_back(static_cast<char>(c));
-    }
-    EXPECT_EQ(::pclose(run), 0);
-    EXPECT_EQ(output, info.QueryString("ProductName") + " " + info.VersionText() + "\n");
+    const testsupport::ProgramRun run = testsupport::RunProgram(SCHATTWERK_CLI_PATH, {"--version"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, info.QueryString("ProductName") + " " + info.VersionText() + "\n");
 }
 
 }  // namespace

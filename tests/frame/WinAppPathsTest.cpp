@@ -3,9 +3,12 @@
 
 #include "frame/RegistrySettings.h"
 #include "frame/WinApp.h"
+#include "support/NativePaths.h"
 
 namespace qel::Windows {
 namespace {
+
+using testsupport::NativePath;
 
 struct Locations {
     std::string modulePath, moduleDir, profile, registryKey, helpFile, helpDir, appName;
@@ -22,27 +25,27 @@ Locations SetUpFor(const std::string& executable) {
 }
 
 TEST(WinAppPaths, EverythingFollowsTheExecutablesNameAndFolder) {
-    const Locations gen = SetUpFor("/opt/gen/Gen");
-    EXPECT_EQ(gen.modulePath, "/opt/gen/Gen");
-    EXPECT_EQ(gen.moduleDir, "/opt/gen/");
-    EXPECT_EQ(gen.profile, "/opt/gen/Gen.ini");
+    const Locations gen = SetUpFor(NativePath("opt/gen/Gen"));
+    EXPECT_EQ(gen.modulePath, NativePath("opt/gen/Gen"));
+    EXPECT_EQ(gen.moduleDir, NativePath("opt/gen/"));
+    EXPECT_EQ(gen.profile, NativePath("opt/gen/Gen.ini"));
     EXPECT_EQ(gen.registryKey, "QelApps\\Gen");
-    EXPECT_EQ(gen.helpFile, "/opt/gen/Gen.chm");
-    EXPECT_EQ(gen.helpDir, "/opt/gen/help/");
+    EXPECT_EQ(gen.helpFile, NativePath("opt/gen/Gen.chm"));
+    EXPECT_EQ(gen.helpDir, NativePath("opt/gen/help/"));
     EXPECT_EQ(gen.appName, "Gen");
 
-    const Locations renamed = SetUpFor("/opt/gen/Other");
-    EXPECT_EQ(renamed.profile, "/opt/gen/Other.ini");
-    EXPECT_EQ(renamed.helpFile, "/opt/gen/Other.chm");
+    const Locations renamed = SetUpFor(NativePath("opt/gen/Other"));
+    EXPECT_EQ(renamed.profile, NativePath("opt/gen/Other.ini"));
+    EXPECT_EQ(renamed.helpFile, NativePath("opt/gen/Other.chm"));
     EXPECT_EQ(renamed.registryKey, "QelApps\\Other");
-    EXPECT_EQ(renamed.helpDir, "/opt/gen/help/");
+    EXPECT_EQ(renamed.helpDir, NativePath("opt/gen/help/"));
 }
 
 TEST(WinAppPaths, DotsInFoldersStayAndOnlyTheFileExtensionChanges) {
-    const Locations dotted = SetUpFor("/a.b/Gen.bin");
-    EXPECT_EQ(dotted.moduleDir, "/a.b/");
-    EXPECT_EQ(dotted.profile, "/a.b/Gen.ini");
-    EXPECT_EQ(dotted.helpFile, "/a.b/Gen.chm");
+    const Locations dotted = SetUpFor(NativePath("a.b/Gen.bin"));
+    EXPECT_EQ(dotted.moduleDir, NativePath("a.b/"));
+    EXPECT_EQ(dotted.profile, NativePath("a.b/Gen.ini"));
+    EXPECT_EQ(dotted.helpFile, NativePath("a.b/Gen.chm"));
     EXPECT_EQ(dotted.appName, "Gen");
 }
 
@@ -81,7 +84,8 @@ class AppWithNameReadingStore : public WinApp {
 };
 
 TEST(WinAppSettings, TheStoreGoesBeforeThePathsAndNames) {
-    const std::string program = "/opt/a-folder-with-a-long-name/schattwerk-long-program-name";
+    const std::string program =
+        NativePath("opt/a-folder-with-a-long-name/schattwerk-long-program-name");
     std::string seen;
     {
         AppWithNameReadingStore application;
@@ -89,7 +93,8 @@ TEST(WinAppSettings, TheStoreGoesBeforeThePathsAndNames) {
         application.InitInstance();
         application.UseNameReadingStore(seen);
     }
-    EXPECT_EQ(seen, program + "|/opt/a-folder-with-a-long-name/help/|schattwerk-long-program-name");
+    EXPECT_EQ(seen, program + "|" + NativePath("opt/a-folder-with-a-long-name/help/") +
+                        "|schattwerk-long-program-name");
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/registry/KeyPath.h"
+
 namespace platform {
 namespace {
 
@@ -159,24 +161,6 @@ class Transaction {
     bool committed = false;
 };
 
-std::vector<std::string_view> SplitPath(std::string_view path) {
-    std::vector<std::string_view> names;
-    for (;;) {
-        const std::size_t separator = path.find('\\');
-        names.push_back(path.substr(0, separator));
-        if (separator == std::string_view::npos) {
-            return names;
-        }
-        path.remove_prefix(separator + 1);
-    }
-}
-
-bool PathValid(std::string_view path) {
-    const std::vector<std::string_view> names = SplitPath(path);
-    return std::none_of(names.begin(), names.end(),
-                        [](std::string_view name) { return name.empty(); });
-}
-
 std::filesystem::path HomeFolder() {
     if (const char* home = std::getenv("HOME"); home && *home) {
         return home;
@@ -317,13 +301,13 @@ int RegistryHive::KeyExists(std::int64_t key) {
 }
 
 int RegistryHive::Resolve(std::int64_t parent, std::string_view path, std::int64_t& key) {
-    if (!PathValid(path)) {
+    if (!IsKeyPath(path)) {
         return kRegistryBadPath;
     }
     if (const int exists = KeyExists(parent); exists != kRegistrySuccess) {
         return exists;
     }
-    for (std::string_view name : SplitPath(path)) {
+    for (std::string_view name : SplitKeyPath(path)) {
         Statement find(db, "SELECT id FROM hive_keys WHERE parent = ? AND name = ?");
         find.Bind(parent).Bind(name);
         if (!find.Step()) {
@@ -341,7 +325,7 @@ int RegistryHive::FindKey(std::int64_t parent, std::string_view path, std::int64
 
 int RegistryHive::CreateKey(std::int64_t parent, std::string_view path, std::int64_t& key,
                             bool& created) {
-    if (!PathValid(path)) {
+    if (!IsKeyPath(path)) {
         return kRegistryBadPath;
     }
     Transaction transaction(db);
@@ -352,7 +336,7 @@ int RegistryHive::CreateKey(std::int64_t parent, std::string_view path, std::int
         return exists;
     }
     created = false;
-    for (std::string_view name : SplitPath(path)) {
+    for (std::string_view name : SplitKeyPath(path)) {
         Statement find(db, "SELECT id FROM hive_keys WHERE parent = ? AND name = ?");
         find.Bind(parent).Bind(name);
         if (find.Step()) {

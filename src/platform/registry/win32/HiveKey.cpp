@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/module/win32/WideText.h"
+#include "platform/registry/KeyPath.h"
 
 namespace platform {
 
@@ -65,6 +66,9 @@ int HiveKey::Use(std::uint32_t /*right*/, bool /*create*/, Key& used) const {
 
 int HiveKey::Create(std::string_view path, std::uint32_t access, HiveKey& result,
                     KeyDisposition* disposition) const {
+    if (!IsKeyPath(path)) {
+        return IsNull() ? kRegistryInvalidHandle : kRegistryBadPath;
+    }
     Key used;
     int outcome = Use(kKeyCreateSubKey, true, used);
     if (outcome != kRegistrySuccess) {
@@ -87,6 +91,9 @@ int HiveKey::Create(std::string_view path, std::uint32_t access, HiveKey& result
 }
 
 int HiveKey::Open(std::string_view path, std::uint32_t access, HiveKey& result) const {
+    if (!IsKeyPath(path)) {
+        return IsNull() ? kRegistryInvalidHandle : kRegistryBadPath;
+    }
     Key used;
     int outcome = Use(0, false, used);
     if (outcome != kRegistrySuccess) {
@@ -168,6 +175,9 @@ int HiveKey::DeleteValue(std::string_view name) const {
 }
 
 int HiveKey::DeleteKey(std::string_view path) const {
+    if (!IsKeyPath(path)) {
+        return IsNull() ? kRegistryInvalidHandle : kRegistryBadPath;
+    }
     Key used;
     const int outcome = Use(0, false, used);
     return outcome == kRegistrySuccess

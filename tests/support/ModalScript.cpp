@@ -5,12 +5,11 @@
 
 namespace testsupport {
 
-ModalScript::ModalScript() {
-    platform::SetModalHook(this);
+ModalScript::ModalScript() : previous(platform::SetModalHook(this)) {
 }
 
 ModalScript::~ModalScript() {
-    platform::SetModalHook(nullptr);
+    platform::SetModalHook(previous);
     EXPECT_TRUE(steps.empty()) << steps.size() << " modal runs expected but not seen, first: "
                                << (steps.empty() ? "" : steps.front().caption);
 }

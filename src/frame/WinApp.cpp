@@ -14,12 +14,35 @@ namespace {
 constexpr const char* kBrowserHelpFailed = "Die Hilfedatei \"%s\" kann nicht angezeigt werden.";
 constexpr const char* kCompiledHelpFailed = "Die Online-Hilfe \"%s\" kann nicht angezeigt werden.";
 
-// Over the window in front when the failure is known, which for an opener that fails later may
-// be another one than asked for help, or none.
-void ShowHelpFailure(const char* format, const std::string& what) {
-    const WinApp* application = WinApp::Current();
-    platform::ShowStandardMessage(application == nullptr ? nullptr : application->MainWindow(),
-                                  FormatPrintf(format, what), platform::SystemIcon::Stop);
+// A request for help as remembered until its failure is known.
+struct HelpRequest {
+    std::uint64_t number;
+    std::uint64_t askingRun;  // the run of the dialog in front when it was asked; 0 for none
+    std::chrono::steady_clock::time_point time;
+};
+
+// Help requests are counted over the process; those up to `toldUpTo` had been made when a help
+// failure was last shown, so the user has been told of theirs.
+std::uint64_t helpRequests = 0;
+std::uint64_t toldUpTo = 0;
+
+std::uint64_t ForemostRun() {
+    const platform::Dialog* front = platform::Dialog::Foremost();
+    return front == nullptr ? 0 : front->RunNumber();
+}
+
+HelpRequest NewHelpRequest(std::chrono::steady_clock::time_point now) {
+    return {++helpRequests, ForemostRun(), now};
+}
+
+// Over the dialog that asked, and only while it is still in front.
+void ShowHelpFailure(const HelpRequest& request, const char* format, const std::string& what) {
+    if (request.number <= toldUpTo || ForemostRun() != request.askingRun) {
+        return;
+    }
+    toldUpTo = helpRequests;
+    platform::ShowStandardMessage(platform::Dialog::Foremost(), FormatPrintf(format, what),
+                                  platform::SystemIcon::Stop);
 }
 
 // Cuts `text` after `count` characters, never inside one.
@@ -86,23 +109,27 @@ void WinApp::DisplayHelp(std::string_view topic) {
 }
 
 void WinApp::DisplayBrowserHelp(std::string_view topic) {
+    const HelpRequest asked = NewHelpRequest(Now());
     const BrowserHelpTarget target = MakeBrowserHelpTarget(helpDir, topic);
     const std::optional<std::string> opener = platform::FindOpener(target.file);
-    const auto reportFailure = [file = target.file](bool opened) {
-        if (!opened) {
-            ShowHelpFailure(kBrowserHelpFailed, file);
+    const auto opened = [asked, file = target.file](bool exitedWithZero) {
+        const WinApp* application = Current();
+        if (!exitedWithZero && application != nullptr &&
+            application->Now() - asked.time <= HelpOpenerGrace) {
+            ShowHelpFailure(asked, kBrowserHelpFailed, file);
         }
     };
-    if (!opener || !platform::StartWatched(*opener, {Unquoted(target.argument)}, reportFailure)) {
-        reportFailure(false);
+    if (!opener || !platform::StartWatched(*opener, {Unquoted(target.argument)}, opened)) {
+        ShowHelpFailure(asked, kBrowserHelpFailed, target.file);
     }
 }
 
 void WinApp::DisplayHHelp(std::string_view topic) {
+    const HelpRequest asked = NewHelpRequest(Now());
     const std::string request = HelpFilePath() + std::string(topic);
     Trace("[qel::Windows::WinApp::DisplayHHelp] helpFile=\"%s\"\n", request);
     if (!platform::OpenCompiledHelp(HelpFilePath(), request)) {
-        ShowHelpFailure(kCompiledHelpFailed, request);
+        ShowHelpFailure(asked, kCompiledHelpFailed, request);
     }
 }
 
@@ -129,6 +156,10 @@ int WinApp::RunModal(platform::Dialog& dialog) {
     const int result = dialog.DoModal();
     mainWindow = remembered;
     return result;
+}
+
+std::chrono::steady_clock::time_point WinApp::Now() const {
+    return std::chrono::steady_clock::now();
 }
 
 WinApp* WinApp::Current() {

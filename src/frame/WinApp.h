@@ -2,6 +2,7 @@
 // message-to-topic map, and error messages in the frame's message box.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -19,6 +20,9 @@ namespace qel::Windows {
 class WinApp : public platform::Application {
   public:
     static constexpr std::size_t MaxMessageCharacters = 1000;
+    // A help opener that fails later than this after its start has shown the page: the desktop's
+    // opener may run the browser in the foreground, and its end is then the browser's.
+    static constexpr std::chrono::seconds HelpOpenerGrace{5};
 
     WinApp();
     ~WinApp() override;
@@ -33,7 +37,9 @@ class WinApp : public platform::Application {
     void CreateSettings();
 
     // Shows a help topic ("page" or "page#anchor"; empty for the start page) by the route that
-    // UseBrowserHelp selects. Failures are reported to the user.
+    // UseBrowserHelp selects. A failure is shown over the dialog that asked, while it is still in
+    // front; a browser's opener has failed only when it fails within HelpOpenerGrace, and openers
+    // started before a help failure was last shown fail unreported: the user has been told.
     void DisplayHelp(std::string_view topic = {});
     void DisplayBrowserHelp(std::string_view topic);
     void DisplayHHelp(std::string_view topic);
@@ -71,6 +77,9 @@ class WinApp : public platform::Application {
     static WinApp* Current();
 
   protected:
+    // The time by which help openers are judged.
+    virtual std::chrono::steady_clock::time_point Now() const;
+
     // A program may keep a store of its own kind here. It goes first when the object goes, while
     // the paths and names are still there.
     std::unique_ptr<SettingsStore> settings;

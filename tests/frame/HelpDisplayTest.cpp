@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <fstream>
 
 #include "frame/HelpDisplay.h"
@@ -60,6 +61,15 @@ TEST(BrowserHelpTarget, ABackslashIsEscapedOnLinuxAndASlashOnWindows) {
                                                         : "\"file:///u/a%5Cb/help/x.html\"");
 }
 
+// An application on a clock that the test moves.
+class ClockedApp : public WinApp {
+  public:
+    std::chrono::steady_clock::time_point now;
+
+  protected:
+    std::chrono::steady_clock::time_point Now() const override { return now; }
+};
+
 // A program at <temp>/Spiel mit Blanks/Gen with a help folder holding index.html.
 class HelpDisplayTest : public ::testing::Test {
   protected:
@@ -74,7 +84,7 @@ class HelpDisplayTest : public ::testing::Test {
     }
 
     testsupport::StandInOpener opener;
-    WinApp application;
+    ClockedApp application;
 };
 
 TEST_F(HelpDisplayTest, TheBrowserGetsTheUrlAsOneArgument) {
@@ -139,6 +149,68 @@ TEST_F(HelpDisplayTest, OnlyAFailingOpenerIsReportedOnceItEndsWithoutHoldingUpTh
     EXPECT_FALSE(script.Done()) << "help waited for the opener";
     EXPECT_TRUE(failing.WaitUntilReaped()) << "the opener was left a zombie";
     EXPECT_TRUE(script.Done());
+}
+
+// The real opener runs the browser in the foreground: its end after a while is the browser's.
+TEST_F(HelpDisplayTest, AnOpenerHasFailedOnlyWhenItFailsWithinTheGracePeriod) {
+    testsupport::StandInOpener failing("xdg-open", 3);
+    application.DisplayHelp();
+    application.now += WinApp::HelpOpenerGrace + std::chrono::milliseconds(1);
+    EXPECT_TRUE(failing.WaitUntilReaped());
+
+    ModalScript script;
+    script.Expect("Gen", [](platform::Dialog& d) { d.EndDialog(1); });
+    application.DisplayHelp();
+    application.now += WinApp::HelpOpenerGrace;
+    EXPECT_TRUE(failing.WaitUntilReaped());
+}
+
+// Presses that come before the first opener's failure is known are one request, told once; a
+// request after the message is told again.
+TEST_F(HelpDisplayTest, RequestsWhileAnOpenerRunsGiveOneMessage) {
+    testsupport::StandInOpener failing("xdg-open", 3);
+    ModalScript script;
+    script.Expect("Gen", [](platform::Dialog& d) { d.EndDialog(1); });
+    for (int i = 0; i < 5; ++i) {
+        application.DisplayHelp();
+    }
+    EXPECT_TRUE(failing.WaitUntilReaped(5));
+    EXPECT_TRUE(script.Done());
+
+    script.Expect("Gen", [](platform::Dialog& d) { d.EndDialog(1); });
+    application.DisplayHelp();
+    EXPECT_TRUE(failing.WaitUntilReaped());
+}
+
+TEST_F(HelpDisplayTest, AFailureShowsOnlyOverTheDialogThatAskedWhileItIsInFront) {
+    testsupport::StandInOpener failing("xdg-open", 3);
+    platform::Dialog asking(platform::DialogTemplate{0, "Haupt", 100, 50, 0, 0, {}}, nullptr);
+    platform::Dialog other(platform::DialogTemplate{0, "Anderes", 100, 50, 0, 0, {}}, nullptr);
+    ModalScript script;
+    script
+        .Expect("Haupt",
+                [this](platform::Dialog& d) {
+                    application.DisplayHelp();
+                    d.EndDialog(1);
+                })
+        .Expect("Anderes",
+                [&failing](platform::Dialog& d) {
+                    EXPECT_TRUE(failing.WaitUntilReaped()) << "the failure comes here";
+                    d.EndDialog(1);
+                })
+        .Expect("Haupt",
+                [this, &failing](platform::Dialog& d) {
+                    application.DisplayHelp();
+                    EXPECT_TRUE(failing.WaitUntilReaped());
+                    d.EndDialog(1);
+                })
+        .Expect("Gen", [&asking](platform::Dialog& box) {
+            EXPECT_EQ(box.Parent(), &asking);
+            box.EndDialog(1);
+        });
+    asking.DoModal();
+    other.DoModal();
+    asking.DoModal();
 }
 
 TEST_F(HelpDisplayTest, CompiledHelpOpensInTheViewerOnlyWhenItsFileExists) {

@@ -3,6 +3,7 @@
 // arguments it is started with and exits with a chosen status.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -21,10 +22,11 @@ class StandInOpener {
     // The arguments of the last start, waiting a while for the started process to write them.
     std::vector<std::string> WaitForArguments();
     bool WasStarted() const;
-    // Takes the last start's arguments, runs the window system's events until that process has
-    // ended and been reaped by its parent (none is left as a zombie), then lets the events still
-    // pending run; false after a while.
-    bool WaitUntilReaped();
+    // Takes the last start's arguments, runs the window system's events until `starts` processes
+    // have been started and each has ended and been reaped by its parent (none is left as a
+    // zombie), then lets the events still pending run; false after a while. The next call waits
+    // for the starts that follow.
+    bool WaitUntilReaped(std::size_t starts = 1);
     // Leaves only the stand-in's folder on the search path, until the stand-in is gone.
     // (Windows: `name` gets ".exe".)
     void SearchOnlyHere() const;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "platform/window/Application.h"
 #include "platform/window/Backend.h"
@@ -13,6 +14,9 @@ namespace platform {
 namespace {
 
 ModalHook* modalHook = nullptr;
+// The dialogs whose modal runs go on, the innermost last, and how many runs have started.
+std::vector<Dialog*> running;
+std::uint64_t runsStarted = 0;
 
 }  // namespace
 
@@ -33,6 +37,8 @@ int Dialog::DoModal() {
     }
     ended = false;
     result = 0;
+    runNumber = ++runsStarted;
+    running.push_back(this);
     BuildWindow();
     if (OnInitDialog()) {
         FocusFirstTabStop();
@@ -55,11 +61,17 @@ int Dialog::DoModal() {
         application->SetMainWnd(nullptr);
     }
     window.reset();
+    running.pop_back();
+    runNumber = 0;
     return result;
 }
 
 bool Dialog::IsRunning() const {
     return window != nullptr;
+}
+
+Dialog* Dialog::Foremost() {
+    return running.empty() ? nullptr : running.back();
 }
 
 bool Dialog::OnInitDialog() {

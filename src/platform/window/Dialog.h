@@ -2,6 +2,7 @@
 // whose buttons, menu items and keys all arrive as one command.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -47,6 +48,11 @@ class Dialog {
     void EndDialog(int result);
     bool IsRunning() const;
     Dialog* Parent() const { return parent; }
+    // The dialog whose modal run is innermost: the one in front, which takes the user's input;
+    // null while none runs.
+    static Dialog* Foremost();
+    // Tells this run of the dialog from every other run of any dialog; 0 while it does not run.
+    std::uint64_t RunNumber() const { return runNumber; }
 
     // The handler that buttons, menu items, Enter, Esc, the close box and accelerators reach.
     void SendCommand(int id) { OnCommand(id); }
@@ -134,6 +140,7 @@ class Dialog {
     std::unique_ptr<Window, WindowDeleter> window;
     int result = 0;
     bool ended = false;
+    std::uint64_t runNumber = 0;
 };
 
 // Runs each modal dialog in place of the event loop, for tests that script nested modal runs in

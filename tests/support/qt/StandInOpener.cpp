@@ -21,8 +21,8 @@ StandInOpener::StandInOpener(std::string name, int exitStatus) : name(std::move(
     fs::create_directories(folder);
     log = folder / "arguments.log";
     // Its own search path, since a test may leave nothing else on the caller's.
-    std::ofstream(Program()) << "#!/bin/sh\nPATH=/usr/bin:/bin\necho $$ > '" << folder.string()
-                             << "/pid'\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '"
+    std::ofstream(Program()) << "#!/bin/sh\nPATH=/usr/bin:/bin\necho $$ >> '" << folder.string()
+                             << "/pids'\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '"
                              << log.string() << ".tmp' && mv '" << log.string() << ".tmp' '"
                              << log.string() << "'\nexit " << exitStatus << "\n";
     fs::permissions(Program(), fs::perms::owner_all);
@@ -37,12 +37,23 @@ StandInOpener::~StandInOpener() {
     fs::remove_all(folder, ignored);
 }
 
-bool StandInOpener::WaitUntilReaped() {
+bool StandInOpener::WaitUntilReaped(std::size_t starts) {
     WaitForArguments();
-    pid_t pid = 0;
-    std::ifstream(folder / "pid") >> pid;
+    const fs::path pids = folder / "pids";
     // kill(pid, 0) reaches a zombie too; only a reaped process is gone.
-    return pid > 0 && WaitUntil([pid] { return ::kill(pid, 0) == -1 && errno == ESRCH; });
+    const bool reaped = WaitUntil([&pids, starts] {
+        std::ifstream in(pids);
+        std::size_t started = 0;
+        for (pid_t pid = 0; in >> pid; ++started) {
+            if (::kill(pid, 0) == 0 || errno != ESRCH) {
+                return false;
+            }
+        }
+        return started >= starts;
+    });
+    std::error_code ignored;
+    fs::remove(pids, ignored);
+    return reaped;
 }
 
 void StandInOpener::SearchOnlyHere() const {

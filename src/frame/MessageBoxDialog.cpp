@@ -71,6 +71,7 @@ bool MessageBoxDialog::OnInitDialog() {
         CreateControl(TextControl, ControlKind::Label, {7, 7, 246, 42}, platform::StyleNone);
     }
     SetItemText(TextControl, text);
+    AnnounceAsAlert(text);
     CreateControl(CloseButton, ControlKind::DefaultButton, {7, 49, 50, 14}, platform::StyleTabStop,
                   "&Schließen");
     if (helpCallback != nullptr) {

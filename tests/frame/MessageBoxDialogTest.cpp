@@ -47,6 +47,8 @@ TEST_F(MessageBoxDialogTest, StopBoxWithHelpHasIconTextAndBothButtons) {
         EXPECT_EQ(d.ItemText(MessageBoxDialog::CloseButton), "&Schließen");
         EXPECT_EQ(d.ItemText(MessageBoxDialog::HelpButton), "&Hilfe");
         EXPECT_EQ(d.FocusedItem(), MessageBoxDialog::CloseButton);
+        EXPECT_TRUE(testsupport::IsAnnouncedAsAlert(d));
+        EXPECT_EQ(testsupport::AccessibleName(d, 0), "Etwas ging schief.");
         testsupport::PressKey(d, platform::KeyReturn);
     });
     EXPECT_EQ(box.DoModal(), 1);

@@ -34,8 +34,10 @@ bool IsShown(const platform::Dialog& dialog);
 bool ShowsWholeText(const platform::Dialog& dialog, int controlId);
 // The work area of the primary screen.
 platform::PixelRect ScreenWorkArea();
-// What a screen reader calls the control.
+// What a screen reader calls the control; control 0 is the window itself.
 std::string AccessibleName(const platform::Dialog& dialog, int controlId);
+// Whether a screen reader announces the window as an alert.
+bool IsAnnouncedAsAlert(const platform::Dialog& dialog);
 // Whether the cursor over the windows is the wait cursor.
 bool ShowsWaitCursor();
 

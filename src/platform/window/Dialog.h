@@ -79,6 +79,10 @@ class Dialog {
     // Makes one more control while the dialog runs (normally during initialisation).
     void CreateItem(const ControlTemplate& control);
 
+    // What a screen reader announces of the window from now on: an alert named by `text`, in place
+    // of a dialog named by its caption.
+    void AnnounceAsAlert(std::string_view text);
+
     void SetCaption(std::string_view caption);
     std::string Caption() const;
     void SetWindowIcon(const Icon& icon);

@@ -103,6 +103,7 @@ StandardMessageBox::StandardMessageBox(Dialog* owner, std::string_view text, Sys
 bool StandardMessageBox::OnInitDialog() {
     Dialog::OnInitDialog();
     SetItemText(kTextItem, text);
+    AnnounceAsAlert(text);
     if (icon != SystemIcon::None) {
         SetItemIcon(kIconItem, Icon::FromSystem(icon));
         Beep(SoundOf(icon));

@@ -261,6 +261,27 @@ TEST(StandardMessageBox, ShowsAllOfALongMessageOnTheScreen) {
     owner.DoModal();
 }
 
+// Else a screen reader hears the caption, which is the application's name, and an unnamed text.
+TEST(StandardMessageBox, IsAnnouncedAsAnAlertNamedByItsText) {
+    const std::string message = "Die Hilfedatei \"/a/index.html\" kann nicht angezeigt werden.";
+    ProbeDialog owner;
+    ModalScript script;
+    script
+        .Expect("Probe",
+                [&message](Dialog& d) {
+                    EXPECT_FALSE(testsupport::IsAnnouncedAsAlert(d));
+                    EXPECT_EQ(testsupport::AccessibleName(d, 0), "Probe");
+                    ShowStandardMessage(&d, message, SystemIcon::None);
+                    d.EndDialog(0);
+                })
+        .Expect("", [&message](Dialog& box) {
+            EXPECT_TRUE(testsupport::IsAnnouncedAsAlert(box));
+            EXPECT_EQ(testsupport::AccessibleName(box, 0), message);
+            box.EndDialog(1);
+        });
+    owner.DoModal();
+}
+
 TEST(Dialog, AcceleratorsMatchKeyAndModifiersExactly) {
     const AcceleratorTable table{1, {{KeyF1, ModifierNone, 9}}};
     EXPECT_EQ(TranslateAccelerator(table, {KeyF1, ModifierNone}), 9);

@@ -125,10 +125,15 @@ platform::PixelRect ScreenWorkArea() {
 }
 
 std::string AccessibleName(const platform::Dialog& dialog, int controlId) {
-    QAccessibleInterface* accessible =
-        QAccessible::queryAccessibleInterface(platform::ToWidget(dialog.ItemHandle(controlId)));
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(
+        controlId == 0 ? Window(dialog) : platform::ToWidget(dialog.ItemHandle(controlId)));
     return accessible == nullptr ? std::string()
                                  : accessible->text(QAccessible::Name).toStdString();
+}
+
+bool IsAnnouncedAsAlert(const platform::Dialog& dialog) {
+    const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(Window(dialog));
+    return accessible != nullptr && accessible->role() == QAccessible::AlertMessage;
 }
 
 bool ShowsWaitCursor() {

@@ -2,6 +2,7 @@
 // turned into a command, and a modal event loop of its own.
 #include "platform/window/Dialog.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
@@ -61,6 +62,31 @@ class Dialog::Window : public QDialog {
         : QDialog(parentWidget), owner(owner), units(DialogUnitsOf(font())) {}
 
     PixelRect Map(const DialogRect& rect) const { return units.Map(rect); }
+
+    // What screen readers are told of the window: a dialog named by its caption, or an alert named
+    // by its text. Qt keeps the first interface it made for a window, so this one asks the window
+    // each time; the text is a property, which lasts while the widget's destruction is announced.
+    class Accessible : public QAccessibleWidget {
+      public:
+        explicit Accessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Dialog) {}
+        QAccessible::Role role() const override {
+            return Alert().isValid() ? QAccessible::AlertMessage : QAccessibleWidget::role();
+        }
+        QString text(QAccessible::Text kind) const override {
+            return Alert().isValid() && kind == QAccessible::Name ? Alert().toString()
+                                                                  : QAccessibleWidget::text(kind);
+        }
+
+      private:
+        QVariant Alert() const { return object()->property(kAlertProperty); }
+    };
+
+    static constexpr const char* kAlertProperty = "alertText";
+
+    static QAccessibleInterface* MakeAccessible(const QString& /*className*/, QObject* object) {
+        auto* window = dynamic_cast<Window*>(object);
+        return window == nullptr ? nullptr : new Accessible(window);
+    }
 
     QWidget* Item(int id) const {
         const auto found = items.find(id);
@@ -161,6 +187,10 @@ void Dialog::EndDialog(int endResult) {
 }
 
 void Dialog::BuildWindow() {
+    [[maybe_unused]] static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(&Window::MakeAccessible);
+        return true;
+    }();
     QWidget* parentWidget = parent != nullptr ? ToWidget(parent->Handle()) : nullptr;
     window.reset(new Window(*this, parentWidget));
     Window& w = *window;
@@ -418,6 +448,12 @@ PixelRect Dialog::ItemRect(int id) const {
 void Dialog::SetItemAccessibleName(int id, std::string_view name) {
     if (QWidget* widget = ToWidget(ItemHandle(id))) {
         widget->setAccessibleName(ToQString(name));
+    }
+}
+
+void Dialog::AnnounceAsAlert(std::string_view text) {
+    if (window != nullptr) {
+        window->setProperty(Window::kAlertProperty, ToQString(text));
     }
 }
 

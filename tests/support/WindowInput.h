@@ -30,8 +30,12 @@ void ResizeWindow(platform::Dialog& dialog, int width, int height);
 void MoveWindow(platform::Dialog& dialog, int left, int top);
 
 bool IsShown(const platform::Dialog& dialog);
-// Whether a text control shows all of its text: no line cut off at the right, nothing to scroll.
+// Whether a text control shows all of its text: no line cut off at the right, nothing to scroll;
+// whether a button has room for its text within its border.
 bool ShowsWholeText(const platform::Dialog& dialog, int controlId);
+// The lowest row of the control's text as drawn, in its dialog's client area: for a text without
+// descenders the row just above its baseline; -1 when nothing is drawn.
+int TextBottom(const platform::Dialog& dialog, int controlId);
 // The work area of the primary screen.
 platform::PixelRect ScreenWorkArea();
 // What a screen reader calls the control; control 0 is the window itself.

@@ -156,6 +156,44 @@ PixelRect CentredWithin(const PixelRect& window, const PixelRect& area, const Pi
     return placed;
 }
 
+std::optional<std::size_t> FieldInRow(const std::vector<ControlTemplate>& controls,
+                                      std::size_t label) {
+    const auto isField = [&row = controls.at(label).rect](const ControlTemplate& control) {
+        return control.rect.y == row.y && control.rect.height >= row.height &&
+               (control.kind == ControlKind::Edit ||
+                (control.kind == ControlKind::Label && (control.styles & StyleSunken)));
+    };
+    const auto found = std::find_if(controls.begin(), controls.end(), isField);
+    if (found == controls.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(found - controls.begin());
+}
+
+int GiveTextsRoom(std::vector<PixelRect>& controls, const std::vector<int>& neededWidths,
+                  int clientWidth, int captionWidth) {
+    int rightmost = 0;
+    for (const PixelRect& control : controls) {
+        rightmost = std::max(rightmost, control.right);
+    }
+    const int margin = std::max(0, clientWidth - rightmost);
+    int width = clientWidth;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        PixelRect& control = controls[i];
+        control.right = std::max(control.right, control.left + neededWidths.at(i));
+        width = std::max(width, control.right + margin);
+    }
+    if (captionWidth > width) {
+        const int shift = (captionWidth - width) / 2;
+        for (PixelRect& control : controls) {
+            control.left += shift;
+            control.right += shift;
+        }
+        width = captionWidth;
+    }
+    return width;
+}
+
 }  // namespace backend
 
 ModalHook* SetModalHook(ModalHook* hook) {

@@ -215,6 +215,38 @@ TEST(Dialog, ResourceTemplatesBringTheirMenuAndAMissingOneFails) {
     Resources::Install({});
 }
 
+// A template is written in dialog units for one font; in another, a text may need more room than
+// its rectangle gives, and a label's text must still stand level with the field beside it.
+TEST(Dialog, TextsGetTheRoomTheyNeedAndEachRowStandsOnOneLine) {
+    constexpr int kName = 13;
+    constexpr int kPlace = 14;
+    Dialog dialog(
+        DialogTemplate{0,
+                       "Hinweise zum ganzen Fall eingeben",
+                       60,
+                       60,
+                       DialogCaption | DialogSystemMenu | DialogModalFrame,
+                       0,
+                       {{kLabel, ControlKind::Label, {4, 4, 24, 10}, "Name"},
+                        {kEdit, ControlKind::Edit, {30, 4, 26, 12}, "74", StyleBorder},
+                        {kName, ControlKind::Label, {4, 20, 24, 10}, "Wer"},
+                        {kPlace, ControlKind::Label, {30, 20, 26, 10}, "Bus", StyleSunken},
+                        {kGo, ControlKind::Button, {4, 40, 30, 14}, "Entschlüsseln"}}},
+        nullptr);
+    ModalScript script;
+    script.Expect("Hinweise zum ganzen Fall eingeben", [](Dialog& d) {
+        EXPECT_TRUE(testsupport::ShowsWholeText(d, kGo));
+        const PixelRect client = d.ClientRect();
+        EXPECT_GT(client.Width(), d.MapDialogRect({0, 0, 60, 60}).Width()) << "for the caption";
+        EXPECT_EQ(client.Height(), d.MapDialogRect({0, 0, 60, 60}).Height());
+        EXPECT_GT(testsupport::TextBottom(d, kLabel), d.ItemRect(kLabel).top);
+        EXPECT_EQ(testsupport::TextBottom(d, kLabel), testsupport::TextBottom(d, kEdit));
+        EXPECT_EQ(testsupport::TextBottom(d, kName), testsupport::TextBottom(d, kPlace));
+        d.EndDialog(0);
+    });
+    dialog.DoModal();
+}
+
 // A path has no blanks to break a line at, and a long folder name is longer than any line.
 TEST(StandardMessageBox, ShowsAllOfALongMessageOnTheScreen) {
     const std::string folder(200, 'x');

@@ -9,8 +9,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
+#include <QFrame>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <QTextEdit>
 
@@ -114,9 +119,38 @@ bool IsShown(const platform::Dialog& dialog) {
 }
 
 bool ShowsWholeText(const platform::Dialog& dialog, int controlId) {
-    const auto* text = qobject_cast<QTextEdit*>(platform::ToWidget(dialog.ItemHandle(controlId)));
+    const QWidget* widget = platform::ToWidget(dialog.ItemHandle(controlId));
+    if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+        return button->sizeHint().width() <= button->width();
+    }
+    const auto* text = qobject_cast<const QTextEdit*>(widget);
     return text != nullptr && text->verticalScrollBar()->maximum() == 0 &&
            text->document()->idealWidth() <= text->viewport()->width();
+}
+
+int TextBottom(const platform::Dialog& dialog, int controlId) {
+    QWidget* widget = platform::ToWidget(dialog.ItemHandle(controlId));
+    if (widget == nullptr) {
+        return -1;
+    }
+    // Frame lines are drawn too; the text lies within them.
+    QRect inside = widget->rect();
+    if (const auto* frame = qobject_cast<const QFrame*>(widget)) {
+        inside = frame->contentsRect();
+    } else if (qobject_cast<const QLineEdit*>(widget) != nullptr) {
+        const int frame =
+            widget->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, widget);
+        inside.adjust(frame, frame, -frame, -frame);
+    }
+    const QImage image = widget->grab(inside).toImage();
+    for (int y = image.height() - 1; y >= 0; --y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 100) {
+                return widget->y() + inside.top() + static_cast<int>(y / image.devicePixelRatio());
+            }
+        }
+    }
+    return -1;
 }
 
 platform::PixelRect ScreenWorkArea() {

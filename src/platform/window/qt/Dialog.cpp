@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,6 +22,7 @@
 #include <map>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "platform/window/Backend.h"
 #include "platform/window/qt/QtIcon.h"
@@ -50,6 +52,53 @@ PixelRect ToPixelRect(const QRect& rect) {
 
 QRect ToQRect(const PixelRect& rect) {
     return {rect.left, rect.top, rect.Width(), rect.Height()};
+}
+
+// How wide a title bar must be to show `caption` whole, estimated before the window shows: window
+// managers draw it in a font of their own, often bold and a size larger than the dialog's, and
+// centre it between the window's icon and its buttons. A quarter more than its bold width and
+// three line heights on either side cover the common ones.
+int CaptionRoom(const QFont& font, const QString& caption) {
+    if (caption.isEmpty()) {
+        return 0;
+    }
+    QFont bold = font;
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    return metrics.horizontalAdvance(caption) * 5 / 4 + 6 * metrics.height();
+}
+
+// Gives the texts of the controls just made from the dialog's template (`widgets`, in its order)
+// their room, returning the client area's width: each button as wide as its text needs, the
+// caption whole in the title bar within the screen, and a label's text on the line of the field in
+// its row: the label takes the field's height, and both centre their text in it.
+int FitTexts(const DialogTemplate& dialog, const QList<QWidget*>& widgets, int clientWidth,
+             int screenWidth, const QFont& font) {
+    std::vector<PixelRect> rects;
+    std::vector<int> needed;
+    for (const QWidget* widget : widgets) {
+        rects.push_back(ToPixelRect(widget->geometry()));
+        needed.push_back(qobject_cast<const QPushButton*>(widget) ? widget->sizeHint().width() : 0);
+    }
+    const int captionRoom =
+        dialog.styles & DialogCaption
+            ? std::min(CaptionRoom(font, ToQString(dialog.caption)), screenWidth)
+            : 0;
+    const int width = backend::GiveTextsRoom(rects, needed, clientWidth, captionRoom);
+    for (std::size_t i = 0; i < rects.size(); ++i) {
+        const ControlTemplate& control = dialog.controls[i];
+        const std::optional<std::size_t> field =
+            control.kind == ControlKind::Label && !(control.styles & StyleSunken)
+                ? backend::FieldInRow(dialog.controls, i)
+                : std::nullopt;
+        if (field) {
+            rects[i].bottom = rects[i].top + rects[*field].Height();
+            auto* label = static_cast<QLabel*>(widgets[static_cast<qsizetype>(i)]);
+            label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+        }
+        widgets[static_cast<qsizetype>(i)]->setGeometry(ToQRect(rects[i]));
+    }
+    return width;
 }
 
 }  // namespace
@@ -221,18 +270,21 @@ void Dialog::BuildWindow() {
         layout->setMenuBar(menuBar);
     }
     w.client = new QWidget(&w);
-    const PixelRect size = w.Map({0, 0, dialogTemplate->width, dialogTemplate->height});
-    // A sizable dialog's client area follows the window; the template's size is its least.
-    if (styles & DialogSizingBorder) {
-        w.client->setMinimumSize(size.Width(), size.Height());
-    } else {
-        w.client->setFixedSize(size.Width(), size.Height());
-        layout->setSizeConstraint(QLayout::SetFixedSize);
-    }
     layout->addWidget(w.client);
     w.installEventFilter(&w);
     for (const ControlTemplate& control : dialogTemplate->controls) {
         CreateItem(control);
+    }
+    const PixelRect size = w.Map({0, 0, dialogTemplate->width, dialogTemplate->height});
+    const int width =
+        FitTexts(*dialogTemplate, w.client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly),
+                 size.Width(), backend::WorkAreaFor(parent).Width(), w.font());
+    // A sizable dialog's client area follows the window; the size it opens with is its least.
+    if (styles & DialogSizingBorder) {
+        w.client->setMinimumSize(width, size.Height());
+    } else {
+        w.client->setFixedSize(width, size.Height());
+        layout->setSizeConstraint(QLayout::SetFixedSize);
     }
     w.adjustSize();
 }
@@ -249,9 +301,12 @@ void Dialog::CreateItem(const ControlTemplate& control) {
         case ControlKind::Label: {
             auto* label = new QLabel(text, w.client);
             label->setWordWrap(true);
+            // A sunken label is a field of one line, whose text stands in its middle.
+            const bool sunken = control.styles & StyleSunken;
             label->setAlignment(
-                (control.styles & StyleCentered ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-            if (control.styles & StyleSunken) {
+                (control.styles & StyleCentered ? Qt::AlignHCenter : Qt::AlignLeft) |
+                (sunken ? Qt::AlignVCenter : Qt::AlignTop));
+            if (sunken) {
                 label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             }
             widget = madeLabel = label;

@@ -20,8 +20,10 @@ web_packages=(cmake ninja-build emscripten media-types)
 browser_packages=(chromium poppler-utils)
 command -v npm >/dev/null || browser_packages+=(npm)
 # The Windows build: mingw-w64's posix-threads compilers (with windres and the Windows headers),
-# Debian's GoogleTest source, which they build, and Wine, which runs the tests.
-windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64)
+# Debian's GoogleTest source, which they build, Wine, which runs the tests, and msitools with wixl
+# for the installer.
+windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64
+    msitools wixl)
 
 mode="${1:-build}"
 case "$mode" in

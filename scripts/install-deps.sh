@@ -21,9 +21,10 @@ browser_packages=(chromium poppler-utils)
 command -v npm >/dev/null || browser_packages+=(npm)
 # The Windows build: mingw-w64's posix-threads compilers (with windres and the Windows headers),
 # Debian's GoogleTest source, which they build, Wine, which runs the tests, and msitools with wixl
-# for the installer.
+# for the installer. Its test shows the installed program on an X server of its own (Xvfb) and
+# looks for its window (xwininfo, from x11-utils).
 windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64
-    msitools wixl)
+    msitools wixl xvfb x11-utils)
 
 mode="${1:-build}"
 case "$mode" in

@@ -20,11 +20,12 @@ web_packages=(cmake ninja-build emscripten media-types)
 browser_packages=(chromium poppler-utils)
 command -v npm >/dev/null || browser_packages+=(npm)
 # The Windows build: mingw-w64's posix-threads compilers (with windres and the Windows headers),
-# the header-only libraries, Debian's GoogleTest source, which they build, and Wine, which runs the
-# tests on a virtual display, with Wine's own fonts for the dialogs.
+# the header-only libraries, Debian's GoogleTest source, which they build, Wine, which runs the tests
+# on a virtual display (Xvfb) with Wine's own fonts for the dialogs, and msitools with wixl for the
+# installer, whose test looks for the installed program's window (xwininfo, from x11-utils).
 windows_packages=(
     cmake ninja-build g++-mingw-w64-x86-64-posix libcli11-dev nlohmann-json3-dev googletest
-    wine wine64 fonts-wine xvfb
+    wine wine64 fonts-wine xvfb msitools wixl x11-utils
 )
 
 mode="${1:-build}"

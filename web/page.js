@@ -249,8 +249,15 @@ async function start() {
     });
 
     // The open form is a history entry of its own, so that Back closes it before it changes the
-    // case under it.
+    // case under it. Its labels wait until it is first needed.
+    let labelled = false;
     decode.addEventListener('click', () => {
+        if (!labelled) {
+            engine.witnessNames().forEach((name, index) => {
+                fields[index].labels[0].textContent = name;
+            });
+            labelled = true;
+        }
         for (const field of fields) {
             field.value = '';
         }
@@ -339,13 +346,11 @@ async function start() {
         }
     });
 
-    engine.witnessNames().forEach((name, index) => {
-        fields[index].labels[0].textContent = name;
-    });
     showAddress(engine);
     generate.disabled = false;
     decode.disabled = false;
-    watchForUpdates();
+    // The worker waits until the case is on screen.
+    requestAnimationFrame(() => setTimeout(watchForUpdates));
 }
 
 // Offline use needs the worker; without one (a page opened from a file) the page still works. A new

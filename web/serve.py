@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Serves the site (build/web/site) as docs/deploying.md asks of any host, for ./run.sh --web and
 the browser tests: each file's type, its brotli or gzip form where the browser takes one, the
-page's content security policy as a header, and cache headers for a site whose page files carry
-their content's hash. Logs one line per request: method, path, status, bytes of the body.
+headers that keep it from being framed or sniffed, and cache headers for a site whose engine
+carries its content's hash in its name. Logs one line per request: method, path, status, bytes
+of the body.
 
 Usage: serve.py <folder> [port] [address]   (port 0: one the system picks; it prints the address)
 """
@@ -27,8 +28,13 @@ TYPES = {
 # Preferred first: the forms that the site holds beside each compressible file.
 ENCODINGS = (("br", ".br"), ("gzip", ".gz"))
 HASHED = re.compile(r"\.[0-9a-f]{10}\.[a-z]+$")
-# The policy of the page's own meta tag, and what only a header can say: no framing.
-POLICY = re.compile(r'<meta http-equiv="Content-Security-Policy" content="([^"]*)"')
+# Each page holds its own policy in a meta tag (the site's build puts the hashes of the page's
+# inline style and script there); a header adds what only a header can say: no framing.
+SITE_HEADERS = {
+    "Content-Security-Policy": "frame-ancestors 'none'",
+    "X-Content-Type-Options": "nosniff",
+    "Referrer-Policy": "same-origin",
+}
 
 
 def accepted_encodings(header):
@@ -77,7 +83,7 @@ class SiteHandler(BaseHTTPRequestHandler):
         stat = os.stat(sent)
         tag = f'"{stat.st_mtime_ns:x}-{stat.st_size:x}"'
         headers = {"Content-Type": TYPES[extension], "ETag": tag}
-        headers.update(self.server.site_headers)
+        headers.update(SITE_HEADERS)
         if any(os.path.isfile(file + suffix) for _, suffix in ENCODINGS):
             headers["Vary"] = "Accept-Encoding"
         if encoding:
@@ -98,7 +104,7 @@ class SiteHandler(BaseHTTPRequestHandler):
     def refuse(self, status, with_body):
         body = f"<!DOCTYPE html><title>{status.value}</title><p>{html.escape(status.phrase)}</p>"
         headers = {"Content-Type": TYPES[".html"], "Cache-Control": "no-cache"}
-        headers.update(self.server.site_headers)
+        headers.update(SITE_HEADERS)
         self.send(status, headers, body.encode(), with_body)
 
     def send(self, status, headers, body, with_body):
@@ -126,17 +132,6 @@ class SiteServer(ThreadingHTTPServer):
             super().handle_error(request, client_address)
 
 
-def site_headers(folder):
-    headers = {"X-Content-Type-Options": "nosniff", "Referrer-Policy": "same-origin"}
-    index = os.path.join(folder, "index.html")
-    if os.path.isfile(index):
-        with open(index, encoding="utf-8") as page:
-            policy = POLICY.search(page.read())
-        if policy:
-            headers["Content-Security-Policy"] = f"{policy.group(1)}; frame-ancestors 'none'"
-    return headers
-
-
 def main():
     if len(sys.argv) < 2:
         sys.exit(__doc__)
@@ -145,7 +140,6 @@ def main():
     address = sys.argv[3] if len(sys.argv) > 3 else "127.0.0.1"
     server = SiteServer((address, port), SiteHandler)
     server.folder = folder
-    server.site_headers = site_headers(folder)
     print(f"Serving {folder} on http://{address}:{server.server_port}/", flush=True)
     try:
         server.serve_forever()

@@ -41,7 +41,8 @@ def main():
     parser.add_argument("site", type=Path)
     for name in ("index", "script", "style", "module", "worker", "brotli"):
         parser.add_argument(f"--{name}", required=True)
-    parser.add_argument("--file", nargs=2, action="append", default=[], metavar=("SOURCE", "FOLDER"))
+    parser.add_argument("--file", nargs=2, action="append", default=[],
+                        metavar=("SOURCE", "FOLDER"))
     arguments = parser.parse_args()
     site = arguments.site
     shutil.rmtree(site, ignore_errors=True)

@@ -88,7 +88,8 @@ function answer(text) {
     if (kind === 'case') {
         const [address, name, numberLine, culpritName, placeName, ...rowTexts] = lines;
         const caseRows = rows.map((_, index) => rowTexts.slice(2 * index, 2 * index + 2));
-        return { shown: { address, name, numberLine, culprit: culpritName, place: placeName, caseRows } };
+        const solution = { culprit: culpritName, place: placeName };
+        return { shown: { address, name, numberLine, ...solution, caseRows } };
     }
     if (kind === 'refusal') {
         const [message, field, helpTopic] = lines;
@@ -212,7 +213,9 @@ function pastedNumbers(text) {
     return text
         .split(/[\s,;]+/)
         .filter((piece) => piece !== '')
-        .flatMap((piece) => (/^\d+(?:[^\p{L}\d]+\d+)+$/u.test(piece) ? piece.match(/\d+/g) : [piece]));
+        .flatMap((piece) =>
+            /^\d+(?:[^\p{L}\d]+\d+)+$/u.test(piece) ? piece.match(/\d+/g) : [piece],
+        );
 }
 
 async function start() {
@@ -225,7 +228,8 @@ async function start() {
         reload.textContent = 'Neu laden';
         reload.addEventListener('click', () => location.reload());
         say(
-            'Der Programmkern der Seite ließ sich nicht laden. Prüfen Sie die Verbindung und laden Sie die Seite neu.',
+            'Der Programmkern der Seite ließ sich nicht laden. Prüfen Sie die Verbindung und ' +
+                'laden Sie die Seite neu.',
             reload,
         );
         return;

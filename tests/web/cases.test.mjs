@@ -31,7 +31,7 @@ test('case number S shows the case of `schattwerk generate --seed S --solution`'
     }
 });
 
-test('a reload shows the case again, solution hidden; Back closes the form, then shows the case before', async () => {
+test('reload shows the case again; Back closes the form, then brings the case before', async () => {
     const page = await site.open('#fall=0001234567');
     assert.ok(page.url().endsWith('#fall=1234567'), page.url());
     assert.equal(await page.title(), 'Fall 1234567 – Dornak-Schattwerk-Generator');
@@ -58,16 +58,27 @@ test('a reload shows the case again, solution hidden; Back closes the form, then
     await waitForCaseNumber(page, first.number);
 });
 
-test('an address that names no case says so, over a case shown, and the page stays usable', async () => {
-    const range = 'Die Adresse enthält keine gültige Fall-Nr.; erlaubt sind ganze Zahlen von 0 bis 2147483647.';
+test('an address that names no case says so, over a case, and the page stays usable', async () => {
+    const range =
+        'Die Adresse enthält keine gültige Fall-Nr.; erlaubt sind ganze Zahlen von 0 bis ' +
+        '2147483647.';
     const addresses = [
         ...['-1', '2147483648', '5abc', '1e3', ''].map((number) => [`fall=${number}`, range]),
-        ['hinweise=74-34-55', 'Die Adresse enthält keine acht Hinweisnummern; erwartet werden acht ' +
-            'Zahlen mit „-“ dazwischen, etwa #hinweise=74-34-55-22-86-60-47-21.'],
-        ['hinweise=74-34-12-22-86-60-47-21', 'Die Hinweisnummern der Adresse ergeben keinen Fall. ' +
-            'FEHLER 100: 12 ist keine gültige Hinweisnummer für Fräulein Livana.'],
-        ['Fall=42', 'Die Adresse nennt keinen Fall; erwartet wird #fall= mit einer Fall-Nr. oder ' +
-            '#hinweise= mit acht Hinweisnummern.'],
+        [
+            'hinweise=74-34-55',
+            'Die Adresse enthält keine acht Hinweisnummern; erwartet werden acht Zahlen mit „-“ ' +
+                'dazwischen, etwa #hinweise=74-34-55-22-86-60-47-21.',
+        ],
+        [
+            'hinweise=74-34-12-22-86-60-47-21',
+            'Die Hinweisnummern der Adresse ergeben keinen Fall. FEHLER 100: 12 ist keine ' +
+                'gültige Hinweisnummer für Fräulein Livana.',
+        ],
+        [
+            'Fall=42',
+            'Die Adresse nennt keinen Fall; erwartet wird #fall= mit einer Fall-Nr. oder ' +
+                '#hinweise= mit acht Hinweisnummern.',
+        ],
     ];
     const page = await site.open();
     for (const [address, message] of addresses) {

@@ -81,7 +81,7 @@ test('refusals keep the input and focus the field at fault; the example solves',
     assert.deepEqual(await readView(shared), view);
 });
 
-test('on a phone: two digits move on, the action key too, pasted numbers fill the fields', async () => {
+test('on a phone: two digits move on, so does the action key, pasted numbers fill', async () => {
     const page = await site.open();
     await page.tap('#decode');
     await page.keyboard.type('74');
@@ -101,7 +101,8 @@ test('on a phone: two digits move on, the action key too, pasted numbers fill th
     assert.equal(await keyHint(), 'done');
     await page.keyboard.press('Enter');
     state = await fieldState(page);
-    assert.deepEqual([state.focused, state.error], ['hint-8', 'Geben Sie bitte eine ganze Zahl ein.']);
+    const refusal = 'Geben Sie bitte eine ganze Zahl ein.';
+    assert.deepEqual([state.focused, state.error], ['hint-8', refusal]);
 
     await page.focus('#hint-1');
     await paste(page, '74, 34; 55\n22 86-60-47-21');

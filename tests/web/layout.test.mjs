@@ -22,7 +22,10 @@ const measure = (page) =>
         return {
             sideways: document.documentElement.scrollWidth - document.documentElement.clientWidth,
             small: visible
-                .map((control) => [control.id || control.textContent, control.getBoundingClientRect()])
+                .map((control) => [
+                    control.id || control.textContent,
+                    control.getBoundingClientRect(),
+                ])
                 .filter(([, box]) => box.width < 44 || box.height < 44)
                 .map(([name, box]) => `${name} ${box.width}×${box.height}`),
             wrapped: [...document.querySelectorAll('.solution dd')]
@@ -38,14 +41,19 @@ const measure = (page) =>
     });
 const fine = { sideways: 0, small: [], wrapped: [], outOfView: [] };
 
-const sizes = [[320, 568], [320, 360, 'a phone keyboard open'], [360, 640, 'screenshot'], [1280, 800, 'screenshot']];
-for (const [width, height, what] of sizes) {
-    test(`${width} × ${height}${what && what !== 'screenshot' ? `, ${what}` : ''}: the page and its form fit`, async () => {
+const sizes = [
+    [320, 568, ''],
+    [320, 360, ', a phone keyboard open'],
+    [360, 640, '', 'screenshot'],
+    [1280, 800, '', 'screenshot'],
+];
+for (const [width, height, what, screenshot] of sizes) {
+    test(`${width} × ${height}${what}: the page and its form fit`, async () => {
         // The longest name among the culprits, "Baronin v. Orvath".
         const page = await site.open('#fall=3', { width, height });
         await page.click('#toggle');
         assert.deepEqual(await measure(page), fine, 'case with solution');
-        if (what === 'screenshot') {
+        if (screenshot) {
             await page.screenshot({ path: `${repo}docs/screenshots/web-${width}x${height}.png` });
         }
         await page.click('#decode');

@@ -1,5 +1,5 @@
-// The browser's print: one page of eight witness cards, each with its case, and the solution only
-// while it is shown; before any case a note instead of empty cards; as pdftotext reads the PDF back.
+// The browser's print, as pdftotext reads the PDF back: one page of eight witness cards, each with
+// its case, and the solution only while it is shown; before any case a note instead of empty cards.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';

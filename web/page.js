@@ -106,16 +106,18 @@ const startTexts = [...document.querySelectorAll('#rows span, #solution dd, #tog
 let shown = null;
 let solutionShown = false;
 
-// The page's help at `topic`, whose "Zur Webseite" leads back to the case shown now.
-function helpAddress(topic) {
-    const [file, anchor] = topic.split('#');
+// A help page's address (with an anchor or none) that carries the case shown now as its query,
+// for the help's "Zur Webseite" to lead back to.
+function withCase(address) {
+    const [file, anchor] = address.split('#');
     const back = shown ? `?${shown.address}` : '';
-    return `help/${file}${back}${anchor ? `#${anchor}` : ''}`;
+    return `${file}${back}${anchor ? `#${anchor}` : ''}`;
 }
 
+// A link to the module's help topic, a page and anchor in the page's help folder.
 function helpAnchor(topic) {
     const help = document.createElement('a');
-    help.href = helpAddress(topic);
+    help.href = withCase(`help/${topic}`);
     help.textContent = 'Hilfe';
     return help;
 }
@@ -145,7 +147,7 @@ function showCase(answered, visible) {
     copyLink.disabled = false;
     document.title = `${answered.name} – ${productTitle}`;
     page.classList.remove('no-case');
-    helpLink.href = helpAddress(helpPage);
+    helpLink.href = withCase(helpPage);
     status.replaceChildren();
 }
 
@@ -160,7 +162,7 @@ function showStart() {
     copyLink.disabled = true;
     document.title = productTitle;
     page.classList.add('no-case');
-    helpLink.href = helpPage;
+    helpLink.href = withCase(helpPage);
     status.replaceChildren();
 }
 

@@ -11,7 +11,16 @@ import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { test } from 'node:test';
-import { launchBrowser, openPage, readView, repo, serveSite, site, useSite } from './support.mjs';
+import {
+    launchBrowser,
+    openPage,
+    readView,
+    repo,
+    serveSite,
+    showNumber,
+    site,
+    useSite,
+} from './support.mjs';
 
 const shared = useSite();
 
@@ -26,7 +35,8 @@ test('a first visit asks for each file once; after it the page works offline', a
         assert.deepEqual(asked, [...new Set(asked)]);
         assert.ok(asked.every((request) => request.endsWith(' 200')), asked);
 
-        await page.goto(`${server.url}help/ref_webseite.html?fall=42#l_adresse`);
+        await showNumber(page, 42);
+        await Promise.all([page.waitForNavigation(), page.click('#help')]);
         const back = await page.$eval('#zur-webseite', (link) => link.href);
         assert.equal(back, `${server.url}#fall=42`);
         await server.stop();

@@ -78,25 +78,31 @@ PageCase ShownCase(const CaseEngine& engine) {
 void NameByHints(PageCase& shown) {
     std::string hints;
     for (const std::string& hint : shown.hints) {
-        hints += hints.empty() ? "" : std::string(1, kHintSeparator);
+        if (!hints.empty()) {
+            hints += kHintSeparator;
+        }
         hints += hint;
     }
     shown.address = std::string(kHintsKey) + hints;
     shown.name = "Fall " + hints;
 }
 
+// Eight groups of digits joined by kHintSeparator, decoded as eight typed fields.
 AddressAnswer CaseOfHintsAddress(std::string_view hints) {
     std::array<std::string_view, WitnessCount> fields{};
-    for (std::size_t field = 0; field < fields.size(); ++field) {
-        const std::size_t end = std::min(hints.find(kHintSeparator), hints.size());
-        fields[field] = hints.substr(0, end);
-        const bool digits = fields[field].find_first_not_of("0123456789") == std::string_view::npos;
-        const bool last = field + 1 == fields.size();
-        if (!digits || fields[field].empty() || fields[field].size() > kMaxAddressHintDigits ||
-            (end == hints.size()) != last) {
+    std::size_t count = 0;
+    for (std::size_t begin = 0; begin <= hints.size();) {
+        const std::size_t end = std::min(hints.find(kHintSeparator, begin), hints.size());
+        const std::string_view number = hints.substr(begin, end - begin);
+        if (count == fields.size() || number.empty() || number.size() > kMaxAddressHintDigits ||
+            number.find_first_not_of("0123456789") != std::string_view::npos) {
             return AddressRefusal(std::string(kBadHintsText));
         }
-        hints.remove_prefix(std::min(end + 1, hints.size()));
+        fields.at(count++) = number;
+        begin = end + 1;
+    }
+    if (count != fields.size()) {
+        return AddressRefusal(std::string(kBadHintsText));
     }
     auto answer = DecodeFields(fields);
     if (auto* refusal = std::get_if<PageRefusal>(&answer)) {

@@ -68,7 +68,7 @@ class SiteHandler(BaseHTTPRequestHandler):
         file = os.path.join(self.server.folder, *parts)
         if os.path.isdir(file):
             if not path.endswith("/"):
-                return self.redirect(path + "/", with_body)
+                return self.redirect(urllib.parse.quote(path + "/"), with_body)
             file = os.path.join(file, "index.html")
         extension = os.path.splitext(file)[1]
         if not os.path.isfile(file) or extension not in TYPES:

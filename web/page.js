@@ -387,4 +387,4 @@ async function watchForUpdates() {
     });
 }
 
-start();
+start().finally(() => document.body.classList.remove('loading'));

@@ -8,8 +8,8 @@ if [ "${1:-}" = "--web" ]; then
     scripts/install-deps.sh web
     scripts/build.sh web site
     echo "The page is at http://127.0.0.1:8080/ (Ctrl+C stops the server)"
-    # Python's own server; it takes the types of .wasm and .webmanifest from /etc/mime.types.
-    exec /usr/bin/python3 -m http.server 8080 --bind 127.0.0.1 --directory build/web/site
+    # As docs/deploying.md asks of any host: types, compressed forms, security and cache headers.
+    exec /usr/bin/python3 web/serve.py build/web/site 8080
 fi
 scripts/install-deps.sh build
 scripts/build.sh dev schattwerk-generator schattwerk help_pages

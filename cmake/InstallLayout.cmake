@@ -29,3 +29,7 @@ function(install_link link target)
     cmake_path(GET link PARENT_PATH destination)
     install(FILES "${staged}" DESTINATION "${destination}")
 endfunction()
+
+# The Windows installer's upgrade code: the same for every version, so that a newer installer
+# replaces an older installation. Never change it.
+set(SCHATTWERK_WINDOWS_UPGRADE_CODE "28930534-56D5-41B5-8628-B020C94510D4")

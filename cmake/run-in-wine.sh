@@ -33,7 +33,10 @@ use_display() {
     while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
         number=$((number + 1))
     done
-    quietly Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -terminate &
+    # Started directly, not through quietly: a shell in between would keep the test's output
+    # pipe, for which CTest waits, open for as long as the display lives.
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -terminate \
+        </dev/null >>"$prefix.log" 2>&1 9>&- &
     echo "$number $!" >"$prefix.display"
     for _ in $(seq 50); do
         [ -e "/tmp/.X11-unix/X$number" ] && break

@@ -14,17 +14,19 @@ build_packages=(
 # and the package, and clang with its sanitizer and fuzzer runtime.
 test_packages=(desktop-file-utils appstream lintian dpkg-dev file clang libclang-rt-14-dev)
 bench_packages=(hyperfine valgrind xvfb time)
-# The web page: emscripten builds it; media-types tells the local server the types of .wasm and
-# .webmanifest. Chromium, poppler's PDF tools and npm (unless node came with its own) test it.
-web_packages=(cmake ninja-build emscripten media-types)
-browser_packages=(chromium poppler-utils)
+# The web page: emscripten builds it, brotli (with gzip, always there) compresses its files for
+# the local server. Chromium, poppler's PDF tools, npm (unless node came with its own) and nginx
+# with brotli, for the example configuration in docs/deploying.md, test it.
+web_packages=(cmake ninja-build emscripten brotli)
+browser_packages=(chromium poppler-utils nginx libnginx-mod-http-brotli-static)
 command -v npm >/dev/null || browser_packages+=(npm)
 # The Windows build: mingw-w64's posix-threads compilers (with windres and the Windows headers),
-# the header-only libraries, Debian's GoogleTest source, which they build, and Wine, which runs the
-# tests on a virtual display, with Wine's own fonts for the dialogs.
+# the header-only libraries, Debian's GoogleTest source, which they build, Wine, which runs the tests
+# on a virtual display (Xvfb) with Wine's own fonts for the dialogs, and msitools with wixl for the
+# installer, whose test looks for the installed program's window (xwininfo, from x11-utils).
 windows_packages=(
     cmake ninja-build g++-mingw-w64-x86-64-posix libcli11-dev nlohmann-json3-dev googletest
-    wine wine64 fonts-wine xvfb
+    wine wine64 fonts-wine xvfb msitools wixl x11-utils
 )
 
 mode="${1:-build}"

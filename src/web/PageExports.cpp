@@ -1,11 +1,12 @@
 // The functions of the WebAssembly module that the page's script calls. A text goes in through
-// the input buffer; a case or refusal comes out in the one answer that the readers show until the
-// next call that makes one. Texts come back as NUL-terminated UTF-8.
+// the input buffer; each answer is one NUL-terminated UTF-8 text of lines, valid until the next
+// call. A case reads "case", its address, name, number line, culprit and place, then each row's
+// witness and hint number; a refusal reads "refusal", its text, the field at fault and the help
+// topic; no case at all is the empty text.
 #include <emscripten.h>
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -18,17 +19,32 @@ namespace web = schattwerk::web;
 namespace {
 
 std::string input;
-std::string address;
-std::string label;
-web::PageCase shownCase;
-web::PageRefusal refusal;
+std::string answer;
 
-// The element `index` of `texts`, or the empty text for an index out of range.
-template <class Texts>
-const char* TextAt(const Texts& texts, int index) {
-    return index >= 0 && index < static_cast<int>(texts.size())
-               ? texts[static_cast<std::size_t>(index)].c_str()
-               : "";
+void Answer(const web::NoCase&) {
+    answer.clear();
+}
+
+void Answer(const web::PageCase& shown) {
+    answer = "case";
+    for (const std::string* line :
+         {&shown.address, &shown.name, &shown.numberLine, &shown.culprit, &shown.place}) {
+        answer += '\n' + *line;
+    }
+    for (std::size_t row = 0; row < shown.names.size(); ++row) {
+        answer += '\n' + shown.names[row] + '\n' + shown.hints[row];
+    }
+}
+
+void Answer(const web::PageRefusal& refusal) {
+    answer = "refusal\n" + refusal.text + '\n' + std::to_string(refusal.field) + '\n' +
+             refusal.helpTopic;
+}
+
+template <class... Answers>
+const char* AnswerOf(const std::variant<Answers...>& given) {
+    std::visit([](const auto& one) { Answer(one); }, given);
+    return answer.c_str();
 }
 
 // The eight fields' texts, separated by line feeds, which a field cannot hold. A missing text reads
@@ -55,72 +71,29 @@ EMSCRIPTEN_KEEPALIVE char* InputBuffer(int length) {
     return input.data();
 }
 
-EMSCRIPTEN_KEEPALIVE std::uint32_t NewCaseNumber() {
-    return web::DrawCaseNumber();
+// A case of a newly drawn case number.
+EMSCRIPTEN_KEEPALIVE const char* NewCase() {
+    Answer(web::CaseOfNumber(web::DrawCaseNumber()));
+    return answer.c_str();
 }
 
-// The case number of the address fragment in the input buffer, or -1 for none.
-EMSCRIPTEN_KEEPALIVE std::int32_t CaseNumberOfFragment() {
-    const std::optional<std::uint32_t> number = web::ReadCaseFragment(input);
-    return number ? static_cast<std::int32_t>(*number) : -1;
+// What the address fragment in the input buffer shows.
+EMSCRIPTEN_KEEPALIVE const char* CaseOfAddress() {
+    return AnswerOf(web::CaseOfAddress(input));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* FragmentOfCase(std::uint32_t number) {
-    address = web::CaseFragment(number);
-    return address.c_str();
+// The case or refusal of the fields' texts in the input buffer.
+EMSCRIPTEN_KEEPALIVE const char* DecodeFieldTexts() {
+    return AnswerOf(web::DecodeFields(SplitFields(input)));
 }
 
-EMSCRIPTEN_KEEPALIVE void ShowNumberedCase(std::uint32_t number) {
-    shownCase = web::CaseOfNumber(number);
-}
-
-// Decodes the fields' texts in the input buffer; 1 with the case to show, 0 with a refusal.
-EMSCRIPTEN_KEEPALIVE int DecodeFieldTexts() {
-    auto answer = web::DecodeFields(SplitFields(input));
-    if (auto* decoded = std::get_if<web::PageCase>(&answer)) {
-        shownCase = std::move(*decoded);
-        return 1;
+// The names of witnesses 1..8, one a line, as the entry fields are labelled.
+EMSCRIPTEN_KEEPALIVE const char* WitnessNames() {
+    answer.clear();
+    for (int witness = 1; witness <= WitnessCount; ++witness) {
+        answer += (witness > 1 ? "\n" : "") + web::WitnessLabel(witness);
     }
-    refusal = std::get<web::PageRefusal>(std::move(answer));
-    return 0;
-}
-
-EMSCRIPTEN_KEEPALIVE const char* RowName(int row) {
-    return TextAt(shownCase.names, row);
-}
-
-EMSCRIPTEN_KEEPALIVE const char* RowHint(int row) {
-    return TextAt(shownCase.hints, row);
-}
-
-EMSCRIPTEN_KEEPALIVE const char* CulpritName() {
-    return shownCase.culprit.c_str();
-}
-
-EMSCRIPTEN_KEEPALIVE const char* HidingPlace() {
-    return shownCase.place.c_str();
-}
-
-EMSCRIPTEN_KEEPALIVE unsigned RefusalMessageId() {
-    return refusal.messageId;
-}
-
-EMSCRIPTEN_KEEPALIVE const char* RefusalText() {
-    return refusal.text.c_str();
-}
-
-EMSCRIPTEN_KEEPALIVE int RefusalField() {
-    return refusal.field;
-}
-
-EMSCRIPTEN_KEEPALIVE const char* RefusalHelpTopic() {
-    return refusal.helpTopic.c_str();
-}
-
-// The name of witness 1..8, for the entry field of row witness - 1.
-EMSCRIPTEN_KEEPALIVE const char* WitnessName(int witness) {
-    label = web::WitnessLabel(witness);
-    return label.c_str();
+    return answer.c_str();
 }
 
 }  // extern "C"

@@ -6,9 +6,9 @@ if(DEFINED ENV{SCHATTWERK_CLI})
     set(LINUX_CLI "$ENV{SCHATTWERK_CLI}")
 endif()
 if(NOT EXISTS "${LINUX_CLI}")
+    # CTest's SKIP_REGULAR_EXPRESSION matches this.
     message("The Linux build's command line is not there (${LINUX_CLI}): nothing to compare.")
-    # CTest's SKIP_RETURN_CODE
-    cmake_language(EXIT 77)
+    return()
 endif()
 set(calls
     "generate --seed 0 --count 3 --solution"

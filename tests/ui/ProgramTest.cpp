@@ -12,6 +12,7 @@
 #include "app/GeneratorApp.h"
 #include "case_engine/CaseEngine.h"
 #include "frame/RegistrySettings.h"
+#include "platform/registry/HiveKey.h"
 #include "platform/window/Sound.h"
 #include "platform/window/WaitCursor.h"
 #include "support/ModalScript.h"
@@ -48,6 +49,22 @@ void TypeHints(Dialog& entry, const std::vector<std::string>& hints) {
     for (int i = 0; i < WitnessCount; ++i) {
         entry.SetItemText(HintFieldFirst + i, hints.at(static_cast<std::size_t>(i)));
     }
+}
+
+// Every key below `path` of the user's registry, depth first.
+std::vector<std::string> KeyTree(const std::string& path) {
+    std::vector<std::string> tree;
+    platform::HiveKey key;
+    if (platform::HiveKey::CurrentUser().Open(path, platform::kKeyRead, key) ==
+        platform::kRegistrySuccess) {
+        std::string name;
+        for (std::uint32_t i = 0; key.EnumKey(i, name) == platform::kRegistrySuccess; ++i) {
+            tree.push_back(path + "\\" + name);
+            const std::vector<std::string> below = KeyTree(path + "\\" + name);
+            tree.insert(tree.end(), below.begin(), below.end());
+        }
+    }
+    return tree;
 }
 
 class Silent : public ErrorReporter {
@@ -118,6 +135,7 @@ TEST_F(ProgramTest, StartsWithNoCaseAndEndsWhenTheMainDialogCloses) {
 }
 
 TEST_F(ProgramTest, MakesItsSettingsStoreButWritesNothingInAWholeRun) {
+    const std::vector<std::string> before = KeyTree("Software");
     Program([this](Dialog& main) {
         const auto* store = dynamic_cast<qel::Windows::RegistrySettings*>(application.Settings());
         ASSERT_NE(store, nullptr);
@@ -132,7 +150,8 @@ TEST_F(ProgramTest, MakesItsSettingsStoreButWritesNothingInAWholeRun) {
         testsupport::PressKey(entry, platform::KeyReturn);
     });
     Run();
-    EXPECT_TRUE(std::filesystem::is_empty(config.Path()));
+    EXPECT_EQ(KeyTree("Software"), before);
+    EXPECT_TRUE(std::filesystem::is_empty(config.Path())) << "no hive file either";
 }
 
 // The desktop matches the program's windows to its menu entry by this name, so it must name the

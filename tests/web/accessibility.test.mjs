@@ -1,5 +1,6 @@
 // axe-core finds nothing against WCAG 2.1 A and AA (contrast included) in any state of the page,
-// in the light and the dark scheme: empty, case shown, solution shown, entry form, refusal.
+// in the light and the dark scheme: empty, case shown, solution shown, entry form, refusal, and an
+// address that names no case.
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { test } from 'node:test';
@@ -11,7 +12,17 @@ const states = [
     ['case shown', (page) => page.click('#generate')],
     ['solution shown', (page) => page.click('#toggle')],
     ['form', (page) => page.click('#decode')],
-    ['refusal', (page) => page.keyboard.press('Enter')],
+    ['refusal', (page) => page.click('#entry button[type=submit]')],
+    [
+        'address refused',
+        async (page) => {
+            await page.click('#entry-cancel');
+            await page.evaluate(() => {
+                location.hash = 'fall=x';
+            });
+            await page.waitForSelector('#status a');
+        },
+    ],
 ];
 
 const site = useSite();

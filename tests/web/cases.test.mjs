@@ -1,5 +1,7 @@
 // The page's cases are the command line's: case number S shows the first case of
-// `schattwerk generate --seed S`, a reload shows it again, and Back brings the case before.
+// `schattwerk generate --seed S`, a reload shows it again, and Back brings the case before. An
+// address names its case in one spelling, gives the page its title, and one that names no case
+// says so.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { test } from 'node:test';
@@ -29,8 +31,10 @@ test('case number S shows the case of `schattwerk generate --seed S --solution`'
     }
 });
 
-test('a reload shows the case again, solution hidden; Back shows the case before', async () => {
-    const page = await site.open('#fall=1234567');
+test('reload shows the case again; Back closes the form, then brings the case before', async () => {
+    const page = await site.open('#fall=0001234567');
+    assert.ok(page.url().endsWith('#fall=1234567'), page.url());
+    assert.equal(await page.title(), 'Fall 1234567 – Dornak-Schattwerk-Generator');
     const first = await readView(page);
     await page.click('#toggle');
     await page.reload();
@@ -42,9 +46,55 @@ test('a reload shows the case again, solution hidden; Back shows the case before
     assert.notEqual(drawn.number, first.number);
     assert.ok(page.url().endsWith(drawn.number.replace('Fall-Nr. ', '#fall=')), page.url());
     await page.click('#generate');
+    const last = await readView(page);
+    await page.click('#decode');
+    await page.goBack();
+    await page.waitForFunction(() => !document.getElementById('entry').open);
+    assert.deepEqual(await readView(page), last);
     await page.goBack();
     await waitForCaseNumber(page, drawn.number);
     assert.deepEqual(await readView(page), drawn);
     await page.goBack();
     await waitForCaseNumber(page, first.number);
+});
+
+test('an address that names no case says so, over a case, and the page stays usable', async () => {
+    const range =
+        'Die Adresse enthält keine gültige Fall-Nr.; erlaubt sind ganze Zahlen von 0 bis ' +
+        '2147483647.';
+    const addresses = [
+        ...['-1', '2147483648', '5abc', '1e3', ''].map((number) => [`fall=${number}`, range]),
+        [
+            'hinweise=74-34-55',
+            'Die Adresse enthält keine acht Hinweisnummern; erwartet werden acht Zahlen mit „-“ ' +
+                'dazwischen, etwa #hinweise=74-34-55-22-86-60-47-21.',
+        ],
+        [
+            'hinweise=74-34-12-22-86-60-47-21',
+            'Die Hinweisnummern der Adresse ergeben keinen Fall. FEHLER 100: 12 ist keine ' +
+                'gültige Hinweisnummer für Fräulein Livana.',
+        ],
+        [
+            'Fall=42',
+            'Die Adresse nennt keinen Fall; erwartet wird #fall= mit einer Fall-Nr. oder ' +
+                '#hinweise= mit acht Hinweisnummern.',
+        ],
+    ];
+    const page = await site.open();
+    for (const [address, message] of addresses) {
+        await showNumber(page, 42);
+        await page.evaluate((fragment) => {
+            location.hash = fragment;
+        }, address);
+        await waitForCaseNumber(page, '');
+        const said = await page.$eval('#status', (status) => [
+            status.firstChild.textContent,
+            new URL(status.querySelector('a').href).hash,
+        ]);
+        assert.deepEqual(said, [message, '#l_adresse'], address);
+        assert.equal(await page.title(), 'Dornak-Schattwerk-Generator');
+    }
+    await page.click('#generate');
+    assert.match((await readView(page)).number, /^Fall-Nr. \d+$/);
+    assert.equal(await page.$eval('#status', (status) => status.textContent), '');
 });

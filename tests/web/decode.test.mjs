@@ -1,10 +1,13 @@
-// "Entschlüsseln" by keyboard alone: each refusal shows its message with a working help link, keeps
-// what was typed and puts the cursor in the field to correct; the worked example then solves.
+// "Entschlüsseln" by keyboard alone and on a phone: each refusal shows its message with a working
+// help link, keeps what was typed and puts the cursor in the field to correct; two digits move on,
+// Enter moves to the next empty field, pasted numbers fill the fields; the worked example then
+// solves, and its address reopens it.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { readView, useSite } from './support.mjs';
+import { paste, readView, useSite } from './support.mjs';
 
 const site = useSite();
+const example = '74 34 55 22 86 60 47 21';
 
 async function tabTo(page, id) {
     for (let presses = 0; presses < 20; presses += 1) {
@@ -14,11 +17,13 @@ async function tabTo(page, id) {
     assert.fail(`Tab never reaches #${id}`);
 }
 
-// Types the eight fields from the first, as they come after opening the form, and confirms.
+// Types the eight fields from the first as a desktop user does, Tab after each number, and
+// confirms with Enter.
 async function typeHints(page, hints) {
+    await tabTo(page, 'hint-1');
     for (const [index, hint] of hints.entries()) {
-        await tabTo(page, `hint-${index + 1}`);
         await page.keyboard.type(hint);
+        if (index < hints.length - 1) await page.keyboard.press('Tab');
     }
     await page.keyboard.press('Enter');
 }
@@ -38,10 +43,20 @@ const anchorExists = (page, href) =>
         return html.includes(`id="${new URL(link).hash.slice(1)}"`);
     }, href);
 
+async function expectSolved(page) {
+    const view = await readView(page);
+    assert.deepEqual(view.rows.map(([, hint]) => hint), example.split(' '));
+    const solution = [view.culprit, view.place, view.toggle, view.number];
+    assert.deepEqual(solution, ['Frau Sorrak', 'Kirmes', 'Verstecken', '']);
+    assert.ok(page.url().endsWith('#hinweise=74-34-55-22-86-60-47-21'), page.url());
+    return view;
+}
+
 test('refusals keep the input and focus the field at fault; the example solves', async () => {
     const page = await site.open();
     await tabTo(page, 'decode');
     await page.keyboard.press('Enter');
+    assert.deepEqual((await fieldState(page)).values, Array(8).fill(''));
     const refusals = [
         ['74 34 12 22 86 60 47 21', 'hint-3', 'l_e100',
             'FEHLER 100: 12 ist keine gültige Hinweisnummer für Fräulein Livana.'],
@@ -54,15 +69,43 @@ test('refusals keep the input and focus the field at fault; the example solves',
         await typeHints(page, hints);
         const { help, ...state } = await fieldState(page);
         assert.deepEqual(state, { values: hints, focused, error });
-        assert.ok(help.endsWith(`/help/ref_meldungen.html#${anchor}`), help);
+        assert.ok(help.endsWith(`/help/ref_webseite.html#${anchor}`), help);
         assert.ok(await anchorExists(page, help), help);
     }
 
-    const hints = '74 34 55 22 86 60 47 21'.split(' ');
-    await typeHints(page, hints);
-    const view = await readView(page);
-    assert.deepEqual(view.rows.map(([, hint]) => hint), hints);
-    const solution = [view.culprit, view.place, view.toggle, view.number];
-    assert.deepEqual(solution, ['Frau Sorrak', 'Kirmes', 'Verstecken', '']);
+    await typeHints(page, example.split(' '));
+    const view = await expectSolved(page);
     assert.equal(await page.evaluate(() => document.activeElement.id), 'decode');
+
+    const shared = await site.open(page.url().replace(/^.*#/, '#'));
+    assert.deepEqual(await readView(shared), view);
+});
+
+test('on a phone: two digits move on, so does the action key, pasted numbers fill', async () => {
+    const page = await site.open();
+    await page.tap('#decode');
+    await page.keyboard.type('74');
+    let state = await fieldState(page);
+    assert.deepEqual([state.values[0], state.focused, state.error], ['74', 'hint-2', undefined]);
+    const keyHint = () => page.evaluate(() => document.activeElement.enterKeyHint);
+    assert.equal(await keyHint(), 'next');
+    await page.keyboard.press('Enter');
+    state = await fieldState(page);
+    assert.deepEqual([state.focused, state.error], ['hint-3', undefined]);
+
+    // Numbers beyond the last field stay in it, to be judged rather than dropped.
+    await page.focus('#hint-1');
+    await paste(page, `${example} 99`);
+    state = await fieldState(page);
+    assert.deepEqual(state.values, [...example.split(' ').slice(0, 7), '21 99']);
+    assert.equal(await keyHint(), 'done');
+    await page.keyboard.press('Enter');
+    state = await fieldState(page);
+    const refusal = 'Geben Sie bitte eine ganze Zahl ein.';
+    assert.deepEqual([state.focused, state.error], ['hint-8', refusal]);
+
+    await page.focus('#hint-1');
+    await paste(page, '74, 34; 55\n22 86-60-47-21');
+    await page.keyboard.press('Enter');
+    await expectSolved(page);
 });

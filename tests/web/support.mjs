@@ -3,35 +3,40 @@
 import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
 import { once } from 'node:events';
+import { resolve } from 'node:path';
 import { after, before } from 'node:test';
 import { fileURLToPath } from 'node:url';
 import puppeteer from 'puppeteer-core';
 
 export const repo = fileURLToPath(new URL('../..', import.meta.url));
-export const site = process.env.SCHATTWERK_SITE ?? `${repo}build/web/site`;
+export const site = resolve(process.env.SCHATTWERK_SITE ?? `${repo}build/web/site`);
 export const cli = process.env.SCHATTWERK_CLI ?? `${repo}build/dev/bin/schattwerk`;
 
 // The site (or another folder) on 127.0.0.1 at a port that the system picks, by the server that
-// `./run.sh --web` uses.
+// `./run.sh --web` uses. `requests` lists each request it answered: method, path, status, bytes.
 export async function serveSite(folder = site) {
-    const server = spawn(
-        '/usr/bin/python3',
-        ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', folder],
-        { stdio: ['ignore', 'pipe', 'ignore'] },
-    );
-    const port = await new Promise((resolve, reject) => {
+    const server = spawn('/usr/bin/python3', [`${repo}web/serve.py`, folder, '0'], {
+        stdio: ['ignore', 'pipe', 'inherit'],
+    });
+    const requests = [];
+    const url = await new Promise((resolve, reject) => {
         let output = '';
         server.stdout.on('data', (chunk) => {
             output += chunk;
-            const found = output.match(/port (\d+)/);
-            if (found) resolve(found[1]);
+            const lines = output.split('\n');
+            output = lines.pop();
+            for (const line of lines) {
+                const serving = line.match(/ on (http:\S+)$/);
+                if (serving) resolve(serving[1]);
+                else requests.push(line);
+            }
         });
         server.on('exit', () => reject(new Error(`the server ended: ${output}`)));
     });
     const stop = async () => {
         if (server.exitCode === null && server.kill()) await once(server, 'exit');
     };
-    return { url: `http://127.0.0.1:${port}/`, stop };
+    return { url, requests, stop };
 }
 
 // Without the background networking, Chromium tries hosts that a closed network refuses.
@@ -106,3 +111,12 @@ export async function showNumber(page, number) {
     }, number);
     await waitForCaseNumber(page, `Fall-Nr. ${number}`);
 }
+
+// `text` pasted into the focused element, as from the clipboard.
+export const paste = (page, text) =>
+    page.evaluate((pasted) => {
+        const data = new DataTransfer();
+        data.setData('text/plain', pasted);
+        const event = new ClipboardEvent('paste', { clipboardData: data, cancelable: true });
+        document.activeElement.dispatchEvent(event);
+    }, text);

@@ -84,24 +84,35 @@ bool IsClass(HWND hwnd, const wchar_t* name) {
     return lstrcmpiW(found, name) == 0;
 }
 
-// Digits-only fields also refuse a pasted text that is not all digits, as they refuse a typed
-// letter; the field stays as it was.
+// The text on the clipboard, if any.
+std::wstring ClipboardText(HWND owner) {
+    std::wstring text;
+    if (OpenClipboard(owner)) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto* locked = static_cast<const wchar_t*>(GlobalLock(data))) {
+                text = locked;
+            }
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    return text;
+}
+
+// Digits-only fields also refuse a paste whose part that fits is not all digits, as they refuse a
+// typed letter; the field stays as it was. What fits is what the field's limit leaves room for.
 LRESULT CALLBACK DigitsOnlyProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                 DWORD_PTR /*data*/) {
     if (message == WM_PASTE) {
-        bool digits = false;
-        if (OpenClipboard(edit)) {
-            if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-                const auto* text = static_cast<const wchar_t*>(GlobalLock(data));
-                const std::wstring_view pasted = text != nullptr ? text : L"";
-                digits = !pasted.empty() &&
-                         std::all_of(pasted.begin(), pasted.end(),
-                                     [](wchar_t c) { return c >= L'0' && c <= L'9'; });
-                GlobalUnlock(data);
-            }
-            CloseClipboard();
-        }
-        if (!digits) {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        const auto kept = static_cast<std::size_t>(GetWindowTextLengthW(edit)) - (end - start);
+        const auto limit = static_cast<std::size_t>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
+        const std::wstring fitting = ClipboardText(edit).substr(0, limit > kept ? limit - kept : 0);
+        if (!std::all_of(fitting.begin(), fitting.end(),
+                         [](wchar_t c) { return c >= L'0' && c <= L'9'; })) {
             MessageBeep(MB_OK);
             return 0;
         }

@@ -1,0 +1,85 @@
+#!/usr/bin/env python3
+"""Fills the site folder afresh for the web build. The page's style and script go into index.html
+itself, so that a first visit needs no further round trip before the engine, with their hashes in
+place of 'self' in the page's Content-Security-Policy; the engine's module gets a name that carries
+its content's hash, so that a host may keep it for good. The build's version, drawn from every file,
+goes into index.html and the service worker; every file that compresses gets a brotli and a gzip
+form beside it, for servers that send them as they are.
+
+Usage: assemble_site.py SITE --index F --script F --style F --module F --worker F --brotli EXE
+                        [--file SOURCE FOLDER]...
+"""
+import argparse
+import base64
+import gzip
+import hashlib
+import shutil
+import subprocess
+from pathlib import Path
+
+COMPRESSIBLE = {".html", ".js", ".css", ".wasm", ".svg", ".webmanifest"}
+
+
+def replace_once(text, old, new):
+    if text.count(old) != 1:
+        raise SystemExit(f"assemble_site: expected {old!r} once")
+    return text.replace(old, new)
+
+
+def inline(page, tag, element, text, directive):
+    """The page with `tag` replaced by `text` in `element`, allowed by its hash in `directive`."""
+    if f"</{element}" in text:
+        raise SystemExit(f"assemble_site: the inlined text must not close its <{element}>")
+    digest = base64.b64encode(hashlib.sha256(text.encode()).digest()).decode()
+    page = replace_once(page, f"{directive} 'self'", f"{directive} 'sha256-{digest}'")
+    opening = '<script type="module">' if element == "script" else "<style>"
+    return replace_once(page, tag, f"{opening}{text}</{element}>")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("site", type=Path)
+    for name in ("index", "script", "style", "module", "worker", "brotli"):
+        parser.add_argument(f"--{name}", required=True)
+    parser.add_argument("--file", nargs=2, action="append", default=[],
+                        metavar=("SOURCE", "FOLDER"))
+    arguments = parser.parse_args()
+    site = arguments.site
+    shutil.rmtree(site, ignore_errors=True)
+    site.mkdir(parents=True)
+    for source, folder in arguments.file:
+        (site / folder).mkdir(parents=True, exist_ok=True)
+        shutil.copyfile(source, site / folder / Path(source).name)
+
+    engine = Path(arguments.module).read_bytes()
+    module = f"schattwerk.{hashlib.sha256(engine).hexdigest()[:10]}.wasm"
+    (site / module).write_bytes(engine)
+    script = Path(arguments.script).read_text()
+    script = replace_once(script, "'schattwerk.wasm'", f"'{module}'")
+    page = Path(arguments.index).read_text()
+    page = replace_once(page, 'href="schattwerk.wasm"', f'href="{module}"')
+    page = inline(page, '<link rel="stylesheet" href="style.css">', "style",
+                  Path(arguments.style).read_text(), "style-src")
+    page = inline(page, '<script type="module" src="page.js"></script>', "script", script,
+                  "script-src")
+    (site / "index.html").write_text(page)
+
+    worker = Path(arguments.worker).read_text()
+    fingerprints = hashlib.sha256(worker.encode())
+    for file in sorted(path for path in site.rglob("*") if path.is_file()):
+        digest = hashlib.sha256(file.read_bytes()).hexdigest()
+        fingerprints.update(f"{file.relative_to(site)} {digest}\n".encode())
+    version = fingerprints.hexdigest()[:16]
+    (site / "index.html").write_text(replace_once(page, "@SITE_VERSION@", version))
+    worker = replace_once(worker, "@SITE_VERSION@", version)
+    (site / "sw.js").write_text(replace_once(worker, "@ENGINE@", module))
+
+    for file in [path for path in site.rglob("*") if path.suffix in COMPRESSIBLE]:
+        subprocess.run([arguments.brotli, "--quality=11", "--keep", "--force", str(file)],
+                       check=True)
+        file.with_name(file.name + ".gz").write_bytes(
+            gzip.compress(file.read_bytes(), compresslevel=9, mtime=0))
+
+
+if __name__ == "__main__":
+    main()

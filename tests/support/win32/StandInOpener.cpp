@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "platform/module/win32/WideText.h"
 #include "support/WindowInput.h"
@@ -22,6 +25,17 @@ constexpr wchar_t kCommandKey[] = L"SchattwerkTest.StandIn\\shell\\open\\command
 void SetDefaultValue(const wchar_t* key, const std::wstring& value) {
     RegSetKeyValueW(HKEY_CLASSES_ROOT, key, nullptr, REG_SZ, value.c_str(),
                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+// The files "pid-<process id>" that each start of the stand-in leaves.
+std::vector<fs::path> PidFiles(const fs::path& folder) {
+    std::vector<fs::path> files;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        if (entry.path().filename().string().starts_with("pid-")) {
+            files.push_back(entry.path());
+        }
+    }
+    return files;
 }
 
 }  // namespace
@@ -51,20 +65,28 @@ StandInOpener::~StandInOpener() {
     fs::remove_all(folder, ignored);
 }
 
-bool StandInOpener::WaitUntilReaped() {
+bool StandInOpener::WaitUntilReaped(std::size_t starts) {
     WaitForArguments();
-    DWORD pid = 0;
-    std::ifstream(folder / "pid") >> pid;
     // A process stays while anyone holds a handle to it: once the watcher has let its handle go,
     // it cannot be opened any more.
-    return pid > 0 && WaitUntil([pid] {
-               HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
-               if (process == nullptr) {
-                   return true;
-               }
-               CloseHandle(process);
-               return false;
-           });
+    const bool reaped = WaitUntil([this, starts] {
+        const std::vector<fs::path> started = PidFiles(folder);
+        return started.size() >= starts &&
+               std::none_of(started.begin(), started.end(), [](const fs::path& file) {
+                   HANDLE process = OpenProcess(
+                       SYNCHRONIZE, FALSE,
+                       static_cast<DWORD>(std::stoul(file.filename().string().substr(4))));
+                   if (process != nullptr) {
+                       CloseHandle(process);
+                   }
+                   return process != nullptr;
+               });
+    });
+    for (const fs::path& file : PidFiles(folder)) {
+        std::error_code ignored;
+        fs::remove(file, ignored);
+    }
+    return reaped;
 }
 
 void StandInOpener::SearchOnlyHere() const {

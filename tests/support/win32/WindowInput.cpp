@@ -73,6 +73,39 @@ void PostKey(HWND target, int virtualKey, unsigned modifiers) {
     platform::HandlePendingMessages();
 }
 
+// The control's text and how wide it draws in the control's font.
+int DrawnTextWidth(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    HDC dc = GetDC(control);
+    HGDIOBJ former =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    RECT rect{};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, former);
+    ReleaseDC(control, dc);
+    return rect.right - rect.left;
+}
+
+// What screen readers get for the control, or for the window as control 0; null if nothing.
+IAccessible* AccessibleOf(const platform::Dialog& dialog, int controlId) {
+    IAccessible* accessible = nullptr;
+    HWND window = controlId == 0 ? Window(dialog) : Item(dialog, controlId);
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
+                                          reinterpret_cast<void**>(&accessible)))) {
+        return nullptr;
+    }
+    return accessible;
+}
+
+VARIANT Self() {
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    return self;
+}
+
 }  // namespace
 
 void PressKey(platform::Dialog& dialog, int virtualKey, unsigned modifiers) {
@@ -163,6 +196,14 @@ bool ShowsWholeText(const platform::Dialog& dialog, int controlId) {
     if (text == nullptr) {
         return false;
     }
+    wchar_t className[16] = {};
+    GetClassNameW(text, className, 16);
+    if (lstrcmpiW(className, L"Button") == 0) {
+        RECT client{};
+        GetClientRect(text, &client);
+        // The button's edge, two pixels on either side, is not room for text.
+        return DrawnTextWidth(text) + 4 * GetSystemMetrics(SM_CXEDGE) <= client.right;
+    }
     SCROLLINFO scroll{};
     scroll.cbSize = sizeof scroll;
     scroll.fMask = SIF_RANGE | SIF_PAGE;
@@ -178,23 +219,62 @@ platform::PixelRect ScreenWorkArea() {
     return {area.left, area.top, area.right, area.bottom};
 }
 
+int TextBottom(const platform::Dialog& dialog, int controlId) {
+    HWND control = Item(dialog, controlId);
+    if (control == nullptr) {
+        return -1;
+    }
+    UpdateWindow(control);
+    // The client area holds the text; borders lie outside it.
+    RECT client{};
+    GetClientRect(control, &client);
+    HDC dc = GetDC(control);
+    int bottom = -1;
+    for (int y = client.bottom - 1; y >= 0 && bottom == -1; --y) {
+        for (int x = 0; x < client.right; ++x) {
+            const COLORREF pixel = GetPixel(dc, x, y);
+            if (pixel != CLR_INVALID &&
+                (GetRValue(pixel) * 30 + GetGValue(pixel) * 59 + GetBValue(pixel) * 11) / 100 <
+                    100) {
+                bottom = y;
+                break;
+            }
+        }
+    }
+    ReleaseDC(control, dc);
+    if (bottom == -1) {
+        return -1;
+    }
+    POINT row{0, bottom};
+    MapWindowPoints(control, Window(dialog), &row, 1);
+    return row.y;
+}
+
 std::string AccessibleName(const platform::Dialog& dialog, int controlId) {
-    IAccessible* accessible = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(Item(dialog, controlId), OBJID_CLIENT, IID_IAccessible,
-                                          reinterpret_cast<void**>(&accessible)))) {
+    IAccessible* accessible = AccessibleOf(dialog, controlId);
+    if (accessible == nullptr) {
         return {};
     }
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
     BSTR name = nullptr;
     std::string text;
-    if (SUCCEEDED(accessible->get_accName(self, &name)) && name != nullptr) {
+    if (SUCCEEDED(accessible->get_accName(Self(), &name)) && name != nullptr) {
         text = platform::Narrowed(name);
         SysFreeString(name);
     }
     accessible->Release();
     return text;
+}
+
+bool IsAnnouncedAsAlert(const platform::Dialog& dialog) {
+    IAccessible* accessible = AccessibleOf(dialog, 0);
+    if (accessible == nullptr) {
+        return false;
+    }
+    VARIANT role{};
+    const bool alert = SUCCEEDED(accessible->get_accRole(Self(), &role)) && role.vt == VT_I4 &&
+                       role.lVal == ROLE_SYSTEM_ALERT;
+    accessible->Release();
+    return alert;
 }
 
 bool ShowsWaitCursor() {

@@ -122,6 +122,52 @@ LRESULT CALLBACK DigitsOnlyProc(HWND edit, UINT message, WPARAM wParam, LPARAM l
     return DefSubclassProc(edit, message, wParam, lParam);
 }
 
+bool IsButton(const ControlTemplate& control) {
+    return control.kind == ControlKind::Button || control.kind == ControlKind::DefaultButton;
+}
+
+// The width of `text` in `font`, an ampersand marking the next letter's key as on a button.
+int TextWidth(HWND window, HFONT font, std::string_view text) {
+    HDC dc = GetDC(window);
+    HGDIOBJ former = SelectObject(dc, font);
+    RECT rect{};
+    const std::wstring wide = Widened(text);
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rect, DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, former);
+    ReleaseDC(window, dc);
+    return rect.right - rect.left;
+}
+
+// How wide the window must be for the title bar to show `caption` whole: the text in the
+// system's caption font between the window's icon and its buttons.
+int CaptionRoom(HWND window, std::string_view caption) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
+    const int text = TextWidth(window, font, caption);
+    DeleteObject(font);
+    constexpr int kCaptionButtons = 3;
+    return text + GetSystemMetrics(SM_CXSMICON) + kCaptionButtons * metrics.iCaptionWidth +
+           4 * GetSystemMetrics(SM_CXFRAME);
+}
+
+// Where a control of one line draws the top of its text, from its own top: below its border
+// and, in an edit field, at its formatting rectangle.
+int TextTopWithin(HWND control) {
+    RECT outer{};
+    GetWindowRect(control, &outer);
+    POINT client{0, 0};
+    ClientToScreen(control, &client);
+    int top = client.y - outer.top;
+    if (IsClass(control, L"Edit")) {
+        RECT format{};
+        SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        top += format.top;
+    }
+    return top;
+}
+
 }  // namespace
 
 // The system's dialog window of a running dialog, its controls by id, and what the program set
@@ -197,6 +243,55 @@ class Dialog::Window {
                            GetMenu(hwnd) != nullptr,
                            static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
         return {rect.right - rect.left, rect.bottom - rect.top};
+    }
+
+    // The rectangle of a control in the client area.
+    PixelRect ClientRectOf(HWND control) const {
+        RECT rect{};
+        GetWindowRect(control, &rect);
+        MapWindowPoints(HWND_DESKTOP, hwnd, reinterpret_cast<POINT*>(&rect), 2);
+        return ToPixelRect(rect);
+    }
+
+    // Gives the template's controls, `made` in its order, the room their texts need in the
+    // dialog's font, returning the client area's width: each button as wide as its text, the
+    // caption whole in the title bar within the screen, and a label's text on the line of the
+    // field in its row.
+    int FitTexts(const std::vector<HWND>& made, int clientWidth) const {
+        const DialogTemplate& dialog = *owner.dialogTemplate;
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+        const int buttonMargin = owner.MapDialogRect({0, 0, 8, 0}).Width();
+        std::vector<PixelRect> rects;
+        std::vector<int> needed;
+        for (std::size_t i = 0; i < made.size(); ++i) {
+            rects.push_back(ClientRectOf(made[i]));
+            needed.push_back(IsButton(dialog.controls[i])
+                                 ? TextWidth(made[i], font, dialog.controls[i].text) + buttonMargin
+                                 : 0);
+        }
+        const int frame = WindowSizeFor(0, 0).cx;
+        const int captionRoom = dialog.styles & DialogCaption
+                                    ? std::min(CaptionRoom(hwnd, dialog.caption),
+                                               backend::WorkAreaFor(owner.parent).Width()) -
+                                          frame
+                                    : 0;
+        const int width = backend::GiveTextsRoom(rects, needed, clientWidth, captionRoom);
+        for (std::size_t i = 0; i < made.size(); ++i) {
+            const ControlTemplate& control = dialog.controls[i];
+            const std::optional<std::size_t> field =
+                control.kind == ControlKind::Label && !(control.styles & StyleSunken)
+                    ? backend::FieldInRow(dialog.controls, i)
+                    : std::nullopt;
+            if (field && *field < made.size()) {
+                const int shift = rects[*field].top + TextTopWithin(made[*field]) -
+                                  TextTopWithin(made[i]) - rects[i].top;
+                rects[i].top += shift;
+                rects[i].bottom += shift;
+            }
+            SetWindowPos(made[i], nullptr, rects[i].left, rects[i].top, rects[i].Width(),
+                         rects[i].Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        return width;
     }
 
     static INT_PTR CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -324,13 +419,12 @@ void Dialog::BuildWindow() {
         return;
     }
     // The system made the template's controls in its order.
-    HWND child = GetWindow(w.hwnd, GW_CHILD);
-    for (const ControlTemplate& control : dialogTemplate->controls) {
-        if (child == nullptr) {
-            break;
-        }
-        w.Adopt(control, child);
-        child = GetWindow(child, GW_HWNDNEXT);
+    std::vector<HWND> made;
+    for (HWND child = GetWindow(w.hwnd, GW_CHILD);
+         child != nullptr && made.size() < dialogTemplate->controls.size();
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        w.Adopt(dialogTemplate->controls[made.size()], child);
+        made.push_back(child);
     }
     if (const MenuTemplate* menuTemplate = Resources::Menu(dialogTemplate->menuId)) {
         HMENU menu = CreateMenu();
@@ -347,13 +441,15 @@ void Dialog::BuildWindow() {
     }
     // The template gives the client area; a menu attached afterwards takes its height from it,
     // one line or, in a narrow window, more.
+    // A sizable dialog's size to open with is its least.
     const PixelRect client = MapDialogRect({0, 0, dialogTemplate->width, dialogTemplate->height});
-    w.minimumWindow = w.WindowSizeFor(client.Width(), client.Height());
+    const int width = w.FitTexts(made, client.Width());
+    w.minimumWindow = w.WindowSizeFor(width, client.Height());
     SetWindowPos(w.hwnd, nullptr, 0, 0, w.minimumWindow.cx, w.minimumWindow.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const PixelRect made = ClientRect();
-    w.minimumWindow.cx += client.Width() - made.Width();
-    w.minimumWindow.cy += client.Height() - made.Height();
+    const PixelRect sized = ClientRect();
+    w.minimumWindow.cx += width - sized.Width();
+    w.minimumWindow.cy += client.Height() - sized.Height();
     SetWindowPos(w.hwnd, nullptr, 0, 0, w.minimumWindow.cx, w.minimumWindow.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     running.push_back({w.hwnd, [this](const KeyPress& key) { return PreTranslateKey(key); }});
@@ -545,6 +641,12 @@ PixelRect Dialog::ItemRect(int id) const {
 void Dialog::SetItemAccessibleName(int id, std::string_view name) {
     if (HWND item = ToHwnd(ItemHandle(id))) {
         NameForScreenReaders(item, [text = std::string(name)] { return text; });
+    }
+}
+
+void Dialog::AnnounceAsAlert(std::string_view text) {
+    if (window != nullptr) {
+        platform::AnnounceAsAlert(window->hwnd, std::string(text));
     }
 }
 

@@ -61,6 +61,8 @@ int Dialog::DoModal() {
         application->SetMainWnd(nullptr);
     }
     window.reset();
+    itemIcons.clear();
+    windowIcon = {};
     running.pop_back();
     runNumber = 0;
     return result;
@@ -68,6 +70,15 @@ int Dialog::DoModal() {
 
 bool Dialog::IsRunning() const {
     return window != nullptr;
+}
+
+Icon Dialog::ItemIcon(int id) const {
+    const auto found = itemIcons.find(id);
+    return found == itemIcons.end() ? Icon() : found->second;
+}
+
+Icon Dialog::WindowIcon() const {
+    return windowIcon;
 }
 
 Dialog* Dialog::Foremost() {

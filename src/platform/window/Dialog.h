@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -145,6 +146,9 @@ class Dialog {
     int result = 0;
     bool ended = false;
     std::uint64_t runNumber = 0;
+    // The icons as the program gave them, for as long as the window lives.
+    std::map<int, Icon> itemIcons;
+    Icon windowIcon;
 };
 
 // Runs each modal dialog in place of the event loop, for tests that script nested modal runs in

@@ -147,9 +147,7 @@ class Dialog::Window : public QDialog {
     QWidget* client = nullptr;
     QEventLoop* loop = nullptr;
     std::map<int, QWidget*> items;
-    std::map<int, Icon> itemIcons;
     QLabel* labelMadeLast = nullptr;
-    Icon windowIcon;
     QRect lastGeometry;
 
   protected:
@@ -380,7 +378,7 @@ void Dialog::CreateItem(const ControlTemplate& control) {
         const Icon icon = Icon::FromResource(control.iconId);
         ShowIcon(*static_cast<QLabel*>(widget), icon);
         if (control.id != -1) {
-            w.itemIcons[control.id] = icon;
+            itemIcons[control.id] = icon;
         }
     }
     // Tab order follows the order in which the controls are made.
@@ -482,17 +480,9 @@ void Dialog::LimitItemText(int id, int characters) {
 
 void Dialog::SetItemIcon(int id, const Icon& icon) {
     if (auto* label = qobject_cast<QLabel*>(ToWidget(ItemHandle(id)))) {
-        window->itemIcons[id] = icon;
+        itemIcons[id] = icon;
         ShowIcon(*label, icon);
     }
-}
-
-Icon Dialog::ItemIcon(int id) const {
-    if (window == nullptr) {
-        return {};
-    }
-    const auto found = window->itemIcons.find(id);
-    return found == window->itemIcons.end() ? Icon() : found->second;
 }
 
 PixelRect Dialog::ItemRect(int id) const {
@@ -524,13 +514,9 @@ std::string Dialog::Caption() const {
 
 void Dialog::SetWindowIcon(const Icon& icon) {
     if (window != nullptr) {
-        window->windowIcon = icon;
+        windowIcon = icon;
         window->setWindowIcon(ToQIcon(icon));
     }
-}
-
-Icon Dialog::WindowIcon() const {
-    return window == nullptr ? Icon() : window->windowIcon;
 }
 
 PixelRect Dialog::MapDialogRect(const DialogRect& rect) const {

@@ -220,7 +220,7 @@ class Dialog::Window {
             SendMessageW(item, STM_SETICON,
                          reinterpret_cast<WPARAM>(KeptIcon(icon, kLargeIconSide)), 0);
             if (control.id != -1) {
-                itemIcons[control.id] = icon;
+                owner.itemIcons[control.id] = icon;
             }
         } else if (control.kind == ControlKind::ReadOnlyText) {
             owner.SetItemText(control.id, control.text);
@@ -308,10 +308,8 @@ class Dialog::Window {
     HWND hwnd = nullptr;
     HWND ownerWindow = nullptr;  // disabled while this dialog runs
     std::map<int, HWND> items;
-    std::map<int, Icon> itemIcons;
     HWND labelMadeLast = nullptr;
     HWND focus = nullptr;  // the control that has, or gets on activation, the focus
-    Icon windowIcon;
     SIZE minimumWindow{};
     std::vector<HICON> ownedIcons;
 
@@ -613,18 +611,10 @@ void Dialog::LimitItemText(int id, int characters) {
 
 void Dialog::SetItemIcon(int id, const Icon& icon) {
     if (HWND item = ToHwnd(ItemHandle(id)); item != nullptr && IsClass(item, L"Static")) {
-        window->itemIcons[id] = icon;
+        itemIcons[id] = icon;
         SendMessageW(item, STM_SETICON,
                      reinterpret_cast<WPARAM>(window->KeptIcon(icon, kLargeIconSide)), 0);
     }
-}
-
-Icon Dialog::ItemIcon(int id) const {
-    if (window == nullptr) {
-        return {};
-    }
-    const auto found = window->itemIcons.find(id);
-    return found == window->itemIcons.end() ? Icon() : found->second;
 }
 
 PixelRect Dialog::ItemRect(int id) const {
@@ -662,16 +652,12 @@ std::string Dialog::Caption() const {
 
 void Dialog::SetWindowIcon(const Icon& icon) {
     if (window != nullptr) {
-        window->windowIcon = icon;
+        windowIcon = icon;
         SendMessageW(window->hwnd, WM_SETICON, ICON_SMALL,
                      reinterpret_cast<LPARAM>(window->KeptIcon(icon, kSmallIconSide)));
         SendMessageW(window->hwnd, WM_SETICON, ICON_BIG,
                      reinterpret_cast<LPARAM>(window->KeptIcon(icon, kLargeIconSide)));
     }
-}
-
-Icon Dialog::WindowIcon() const {
-    return window == nullptr ? Icon() : window->windowIcon;
 }
 
 PixelRect Dialog::MapDialogRect(const DialogRect& rect) const {

@@ -1,5 +1,4 @@
-// Running a program on Windows, as ProgramRun.cpp does on Linux: files for its standard streams, so
-// no pipe can fill up and block it. Its text-mode output ends lines in CR LF, read back as LF.
+// Starting a program with files for its standard streams on Windows, and reading them back.
 #include <windows.h>
 
 #include <algorithm>
@@ -8,8 +7,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "support/ProgramRun.h"
-#include "support/TestFiles.h"
+#include "support/ProcessStart.h"
 
 namespace testsupport {
 namespace {
@@ -102,29 +100,10 @@ Handle OpenStream(const std::filesystem::path& path, bool forWriting) {
     return file;
 }
 
-std::string LinesEndingInLf(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::string lines;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n') {
-            lines += text[i];
-        }
-    }
-    return lines;
-}
-
 }  // namespace
 
-ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
-                      const std::string& input, const std::filesystem::path& outputFile,
-                      const std::vector<std::string>& environment) {
-    const ConfigFolder scratch;
-    const std::filesystem::path in = scratch.Path() / "in";
-    const std::filesystem::path out = outputFile.empty() ? scratch.Path() / "out" : outputFile;
-    const std::filesystem::path err = scratch.Path() / "err";
-    WriteFile(in, std::as_bytes(std::span(input)));
-
+int RunWithStreams(const std::filesystem::path& program, const std::vector<std::string>& args,
+                   const StreamFiles& streams, const std::vector<std::string>& environment) {
     std::wstring commandLine;
     AppendArgument(commandLine, program.wstring());
     for (const std::string& arg : args) {
@@ -133,9 +112,9 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
     std::wstring variables = ChangedEnvironment(environment);
     PROCESS_INFORMATION process{};
     {
-        const Handle input = OpenStream(in, false);
-        const Handle output = OpenStream(out, true);
-        const Handle error = OpenStream(err, true);
+        const Handle input = OpenStream(streams.in, false);
+        const Handle output = OpenStream(streams.out, true);
+        const Handle error = OpenStream(streams.err, true);
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
@@ -153,12 +132,20 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
     ::WaitForSingleObject(child.get(), INFINITE);
     DWORD exitCode = 0;
     ::GetExitCodeProcess(child.get(), &exitCode);
+    return static_cast<int>(exitCode);
+}
 
-    ProgramRun run;
-    run.exitCode = static_cast<int>(exitCode);
-    run.out = outputFile.empty() ? LinesEndingInLf(out) : std::string();
-    run.err = LinesEndingInLf(err);
-    return run;
+// Text-mode output ends lines in CR LF; it is read back as LF.
+std::string ReadBackOutput(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string lines;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n') {
+            lines += text[i];
+        }
+    }
+    return lines;
 }
 
 }  // namespace testsupport

@@ -21,8 +21,9 @@ std::optional<SizingEdge> SizingEdgeBetween(const PixelRect& before, const Pixel
 // corner first: a window larger than its owner is not centred off the screen.
 PixelRect CentredWithin(const PixelRect& window, const PixelRect& area, const PixelRect& workArea);
 
-// The field in the row of the label `controls[label]`: the first edit field or sunken label that
-// starts at the label's top and is at least as tall. The label's text stands on the field's line.
+// The field in the row of `controls[label]` if that is a plain label: the first edit field or
+// sunken label that starts at the label's top and is at least as tall. The label's text stands on
+// the field's line.
 std::optional<std::size_t> FieldInRow(const std::vector<ControlTemplate>& controls,
                                       std::size_t label);
 

@@ -169,6 +169,9 @@ PixelRect CentredWithin(const PixelRect& window, const PixelRect& area, const Pi
 
 std::optional<std::size_t> FieldInRow(const std::vector<ControlTemplate>& controls,
                                       std::size_t label) {
+    if (controls.at(label).kind != ControlKind::Label || (controls[label].styles & StyleSunken)) {
+        return std::nullopt;
+    }
     const auto isField = [&row = controls.at(label).rect](const ControlTemplate& control) {
         return control.rect.y == row.y && control.rect.height >= row.height &&
                (control.kind == ControlKind::Edit ||

@@ -86,12 +86,7 @@ int FitTexts(const DialogTemplate& dialog, const QList<QWidget*>& widgets, int c
             : 0;
     const int width = backend::GiveTextsRoom(rects, needed, clientWidth, captionRoom);
     for (std::size_t i = 0; i < rects.size(); ++i) {
-        const ControlTemplate& control = dialog.controls[i];
-        const std::optional<std::size_t> field =
-            control.kind == ControlKind::Label && !(control.styles & StyleSunken)
-                ? backend::FieldInRow(dialog.controls, i)
-                : std::nullopt;
-        if (field) {
+        if (const std::optional<std::size_t> field = backend::FieldInRow(dialog.controls, i)) {
             rects[i].bottom = rects[i].top + rects[*field].Height();
             auto* label = static_cast<QLabel*>(widgets[static_cast<qsizetype>(i)]);
             label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);

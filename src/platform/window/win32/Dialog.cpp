@@ -277,11 +277,7 @@ class Dialog::Window {
                                     : 0;
         const int width = backend::GiveTextsRoom(rects, needed, clientWidth, captionRoom);
         for (std::size_t i = 0; i < made.size(); ++i) {
-            const ControlTemplate& control = dialog.controls[i];
-            const std::optional<std::size_t> field =
-                control.kind == ControlKind::Label && !(control.styles & StyleSunken)
-                    ? backend::FieldInRow(dialog.controls, i)
-                    : std::nullopt;
+            const std::optional<std::size_t> field = backend::FieldInRow(dialog.controls, i);
             if (field && *field < made.size()) {
                 const int shift = rects[*field].top + TextTopWithin(made[*field]) -
                                   TextTopWithin(made[i]) - rects[i].top;

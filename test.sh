@@ -11,7 +11,7 @@ hardening=""
 scripts/install-deps.sh test
 scripts/build.sh "$preset"
 ctest --preset "$preset" --parallel "$(nproc)"
-# The engine's and the command line's suites again, built for Windows and run under Wine.
+# The suites again, built for Windows and run under Wine, with the installer and the zip.
 scripts/build.sh windows
 SCHATTWERK_CLI="$PWD/build/$preset/bin/schattwerk" ctest --preset windows --parallel "$(nproc)"
 # The page's cases must be those of this build's command line.

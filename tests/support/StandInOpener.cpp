@@ -14,7 +14,8 @@ bool StandInOpener::WasStarted() const {
 }
 
 std::vector<std::string> StandInOpener::WaitForArguments() {
-    for (int i = 0; i < 500 && !fs::exists(log); ++i) {
+    // A loaded machine may take seconds to start a program under Wine.
+    for (int i = 0; i < 3000 && !fs::exists(log); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     std::vector<std::string> lines;

@@ -48,6 +48,6 @@ bool ShowsWaitCursor();
 // Runs the window system's events until `done` holds; false when it still does not after
 // `timeout`.
 bool WaitUntil(const std::function<bool()>& done,
-               std::chrono::milliseconds timeout = std::chrono::seconds(5));
+               std::chrono::milliseconds timeout = std::chrono::seconds(30));
 
 }  // namespace testsupport

@@ -31,6 +31,14 @@ class Console {
   private:
     class Streams;
 
+    // The pointers that Arguments() gives, once the arguments are read.
+    void PointAtArguments() {
+        for (const std::string& argument : arguments) {
+            pointers.push_back(argument.c_str());
+        }
+        pointers.push_back(nullptr);
+    }
+
     std::vector<std::string> arguments;
     std::vector<const char*> pointers;
     std::unique_ptr<Streams> streams;

@@ -10,10 +10,7 @@ namespace platform {
 class Console::Streams {};
 
 Console::Console(int argc, char** argv) : arguments(argv, argv + argc) {
-    for (const std::string& argument : arguments) {
-        pointers.push_back(argument.c_str());
-    }
-    pointers.push_back(nullptr);
+    PointAtArguments();
 }
 
 Console::~Console() = default;

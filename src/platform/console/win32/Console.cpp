@@ -118,10 +118,7 @@ class Console::Streams {
 
 Console::Console(int /*argc*/, char** /*argv*/)
     : arguments(SystemArguments()), streams(std::make_unique<Streams>()) {
-    for (const std::string& argument : arguments) {
-        pointers.push_back(argument.c_str());
-    }
-    pointers.push_back(nullptr);
+    PointAtArguments();
 }
 
 Console::~Console() = default;

@@ -55,14 +55,26 @@ wine_desktop_start() {
         sleep 0.1
     done
 
-    # One server for every program that follows, and the helpers it starts beside the first.
+    # One server for every program that follows, and a desktop that stays up between them, as
+    # Windows' shell keeps it: Wine ends its desktop process a second after the last program on it,
+    # and starting it again would count in the next program's start-up. A command prompt that
+    # waits on a pipe holds the desktop; its answer tells that it and the desktop are up.
     wineserver -p
-    wine cmd /c exit </dev/null >>"$wine_desktop_log" 2>&1
+    mkfifo "$wine_desktop_work/keeper"
+    exec {wine_desktop_keeper}<>"$wine_desktop_work/keeper"
+    wine cmd <"$wine_desktop_work/keeper" >"$wine_desktop_work/keeper.log" 2>&1 &
+    echo "echo desktop-up" >&"$wine_desktop_keeper"
+    for _ in $(seq 300); do
+        grep -q '^desktop-up' "$wine_desktop_work/keeper.log" && break
+        sleep 0.1
+    done
+    wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >>"$wine_desktop_log" 2>&1
 }
 
 wine_desktop_stop() {
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
+    [ -z "${wine_desktop_keeper:-}" ] || exec {wine_desktop_keeper}>&-
     kill "$wine_desktop_wm" "$wine_desktop_xvfb" 2>/dev/null || true
     wait "$wine_desktop_wm" "$wine_desktop_xvfb" 2>/dev/null || true
     rm -rf "$wine_desktop_work"

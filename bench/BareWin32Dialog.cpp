@@ -1,11 +1,38 @@
 // The floor of start-up on Windows: a bare dialog from an in-memory template in the program's
 // font, with a label and a button, measured beside the program under the same Wine server.
+// Built with BARE_WITH_PROGRAM_IMPORTS it imports the program's DLLs (and gets its manifest from
+// CMake), which tells the system's share of the program's start-up from the program's own.
 #include <windows.h>
 
 #include <string_view>
 #include <vector>
 
+#ifdef BARE_WITH_PROGRAM_IMPORTS
+#include <commctrl.h>
+#include <htmlhelp.h>
+#include <ole2.h>
+#include <oleacc.h>
+#include <shellapi.h>
+#endif
+
 namespace {
+
+#ifdef BARE_WITH_PROGRAM_IMPORTS
+// One function of each DLL that the program imports, never called, so that the loader maps and
+// starts each DLL as for the program; windows-startup.sh checks that the two lists agree.
+using AnyFunction = void (*)();
+const AnyFunction volatile kImports[] = {
+    reinterpret_cast<AnyFunction>(&InitCommonControlsEx),
+    reinterpret_cast<AnyFunction>(&HtmlHelpW),
+    reinterpret_cast<AnyFunction>(&CoInitializeEx),
+    reinterpret_cast<AnyFunction>(&LresultFromObject),
+    reinterpret_cast<AnyFunction>(&SysAllocString),
+    reinterpret_cast<AnyFunction>(&ShellExecuteW),
+    reinterpret_cast<AnyFunction>(&GetFileVersionInfoSizeW),
+    reinterpret_cast<AnyFunction>(&RegOpenKeyExW),
+    reinterpret_cast<AnyFunction>(&GetStockObject),
+};
+#endif
 
 // An extended dialog template, built word by word; each control starts on a double word.
 class Template {
@@ -60,6 +87,14 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*l
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
+#ifdef BARE_WITH_PROGRAM_IMPORTS
+    // A read of each, so that none is left out.
+    for (const AnyFunction function : kImports) {
+        if (function == nullptr) {
+            return 1;
+        }
+    }
+#endif
     Template dialog;
     dialog.Word(1);       // version
     dialog.Word(0xFFFF);  // extended

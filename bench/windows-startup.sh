@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Start-up of the Windows program under Wine beside a bare Win32 dialog (bare_win32_dialog.exe):
-# from starting `wine` to the program's window mapped on an X server with a window manager, with
-# one Wine server kept running, the two taken in turn; and the sizes of the executables and
-# packages. Prints "name value" lines, times in milliseconds and sizes in bytes, for measure.sh.
+# Start-up of the Windows program under Wine beside a bare Win32 dialog (bare_win32_dialog.exe) and
+# beside the same dialog with the program's manifest and DLL imports (bare_win32_dialog_imports.exe):
+# from starting `wine` to the window mapped on an X server with a window manager, with one Wine
+# server and its desktop kept running, the three taken in turn; and the sizes of the executables
+# and packages. Prints "name value" lines, times in milliseconds and sizes in bytes, for measure.sh.
 # Usage: bench/windows-startup.sh [runs of each, 20 unless given]
 #        (after cmake --build --preset windows and scripts/install-deps.sh bench)
 set -euo pipefail
@@ -13,16 +14,26 @@ warmups=3
 build=build/windows
 program="$build/bin/schattwerk-generator.exe"
 bare="$build/bench/bare_win32_dialog.exe"
-declare -A exe=([program]="$program" [bare]="$bare")
-declare -A caption=([program]=Dornak-Schattwerk-Generator [bare]="Bare Win32 dialog")
+imports="$build/bench/bare_win32_dialog_imports.exe"
+declare -A exe=([program]="$program" [bare]="$bare" [imports]="$imports")
+declare -A caption=([program]=Dornak-Schattwerk-Generator [bare]="Bare Win32 dialog"
+    [imports]="Bare Win32 dialog")
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 package="$build/package/schattwerk-generator-$version-x64"
 # shellcheck source=scripts/wine-desktop.sh
 source scripts/wine-desktop.sh
 wine_desktop_need xev x11-utils
-for file in "$program" "$bare" "$package.msi" "$package.zip"; do
+wine_desktop_need x86_64-w64-mingw32-objdump binutils-mingw-w64-x86-64
+for file in "$program" "$bare" "$imports" "$package.msi" "$package.zip"; do
     [ -f "$file" ] || { echo "No $file: build the preset windows first" >&2; exit 1; }
 done
+# The DLLs an executable imports, one a line.
+dlls() { x86_64-w64-mingw32-objdump -p "$1" | awk '/DLL Name:/ {print tolower($3)}' | sort; }
+if [ "$(dlls "$program")" != "$(dlls "$imports")" ]; then
+    echo "$imports must import the DLLs that $program imports:" >&2
+    diff <(dlls "$program") <(dlls "$imports") >&2 || true
+    exit 1
+fi
 
 wine_desktop_start "$build" "$build/bench/windows-startup"
 finish() {
@@ -68,25 +79,30 @@ statistics() {
         }'
 }
 
+all=(program bare imports)
 for _ in $(seq "$warmups"); do
-    time_to_shown program >/dev/null
-    time_to_shown bare >/dev/null
+    for which in "${all[@]}"; do
+        time_to_shown "$which" >/dev/null
+    done
 done
-# In turn, and each first every other time, so that what else the machine does weighs on both.
+# In turn, each first every third time, so that what else the machine does weighs on all three.
 for run in $(seq "$runs"); do
-    pair=(program bare)
-    ((run % 2)) || pair=(bare program)
-    for which in "${pair[@]}"; do
+    first=$((run % 3))
+    for which in "${all[@]:first}" "${all[@]:0:first}"; do
         time_to_shown "$which" >>"$wine_desktop_work/$which.ms"
     done
 done
 
-statistics program <"$wine_desktop_work/program.ms"
-statistics bare <"$wine_desktop_work/bare.ms"
+for which in "${all[@]}"; do
+    statistics "$which" <"$wine_desktop_work/$which.ms"
+done
 echo "runs $runs"
+echo "dlls_program $(dlls "$program" | wc -l)"
+echo "dlls_bare $(dlls "$bare" | wc -l)"
 echo "wine $(wine --version)"
 echo "size_program_exe $(stat -c %s "$program")"
 echo "size_cli_exe $(stat -c %s "$build/bin/schattwerk.exe")"
 echo "size_bare_exe $(stat -c %s "$bare")"
+echo "size_imports_exe $(stat -c %s "$imports")"
 echo "size_msi $(stat -c %s "$package.msi")"
 echo "size_zip $(stat -c %s "$package.zip")"

@@ -314,7 +314,7 @@ dialog's window being made and its being mapped, while its thirty-odd controls a
 common control of version 6 that draws with the theme, and the rest before the first window: the
 C++ runtime, COM, the common controls' classes, the program's paths and version. On this machine,
 shared with other builds, the medians move by up to a half from one run of the script to the next,
-the ratios by about a tenth.
+the ratios by up to a fifth.
 
 The window program is $(win_size program_exe), $size_aim the aim of 2 MB: one file with the GCC
 runtime, libstdc++ and winpthread linked in, beside \`help\\\` and nothing else.

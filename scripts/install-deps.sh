@@ -13,7 +13,9 @@ build_packages=(
 # What the tests use beyond the build: the validators and packaging tools for the installed tree
 # and the package, and clang with its sanitizer and fuzzer runtime.
 test_packages=(desktop-file-utils appstream lintian dpkg-dev file clang libclang-rt-14-dev)
-bench_packages=(hyperfine valgrind xvfb time)
+# The benchmarks, and the Windows build's start-up and screenshots on a desktop of their own: a
+# window manager, xev to see windows mapped, xdotool to find and drive them, ImageMagick's import.
+bench_packages=(hyperfine valgrind xvfb time openbox x11-utils xdotool imagemagick)
 # The web page: emscripten builds it, brotli (with gzip, always there) compresses its files for
 # the local server. Chromium, poppler's PDF tools, npm (unless node came with its own) and nginx
 # with brotli, for the example configuration in docs/deploying.md, test it.
@@ -35,7 +37,7 @@ case "$mode" in
     web) wanted=("${web_packages[@]}") ;;
     windows) wanted=("${windows_packages[@]}") ;;
     test) wanted=("${build_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}") ;;
-    bench) wanted=("${build_packages[@]}" "${bench_packages[@]}") ;;
+    bench) wanted=("${build_packages[@]}" "${bench_packages[@]}" "${windows_packages[@]}") ;;
     *) echo "usage: $0 build|web|windows|test|bench" >&2; exit 2 ;;
 esac
 # Tests and benchmarks also build the web page and drive it in a browser.

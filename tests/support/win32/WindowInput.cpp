@@ -73,19 +73,13 @@ void PostKey(HWND target, int virtualKey, unsigned modifiers) {
     platform::HandlePendingMessages();
 }
 
-// The control's text and how wide it draws in the control's font.
+// How wide the control's text draws in its font.
 int DrawnTextWidth(HWND control) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    HDC dc = GetDC(control);
-    HGDIOBJ former =
-        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    RECT rect{};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_SINGLELINE);
-    SelectObject(dc, former);
-    ReleaseDC(control, dc);
-    return rect.right - rect.left;
+    return platform::OneLineTextWidth(
+        reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), platform::Narrowed(text));
 }
 
 // What screen readers get for the control, or for the window as control 0; null if nothing.

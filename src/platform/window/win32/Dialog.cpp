@@ -126,26 +126,14 @@ bool IsButton(const ControlTemplate& control) {
     return control.kind == ControlKind::Button || control.kind == ControlKind::DefaultButton;
 }
 
-// The width of `text` in `font`, an ampersand marking the next letter's key as on a button.
-int TextWidth(HWND window, HFONT font, std::string_view text) {
-    HDC dc = GetDC(window);
-    HGDIOBJ former = SelectObject(dc, font);
-    RECT rect{};
-    const std::wstring wide = Widened(text);
-    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rect, DT_CALCRECT | DT_SINGLELINE);
-    SelectObject(dc, former);
-    ReleaseDC(window, dc);
-    return rect.right - rect.left;
-}
-
 // How wide the window must be for the title bar to show `caption` whole: the text in the
 // system's caption font between the window's icon and its buttons.
-int CaptionRoom(HWND window, std::string_view caption) {
+int CaptionRoom(std::string_view caption) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
-    const int text = TextWidth(window, font, caption);
+    const int text = OneLineTextWidth(font, caption);
     DeleteObject(font);
     constexpr int kCaptionButtons = 3;
     return text + GetSystemMetrics(SM_CXSMICON) + kCaptionButtons * metrics.iCaptionWidth +
@@ -266,12 +254,12 @@ class Dialog::Window {
         for (std::size_t i = 0; i < made.size(); ++i) {
             rects.push_back(ClientRectOf(made[i]));
             needed.push_back(IsButton(dialog.controls[i])
-                                 ? TextWidth(made[i], font, dialog.controls[i].text) + buttonMargin
+                                 ? OneLineTextWidth(font, dialog.controls[i].text) + buttonMargin
                                  : 0);
         }
         const int frame = WindowSizeFor(0, 0).cx;
         const int captionRoom = dialog.styles & DialogCaption
-                                    ? std::min(CaptionRoom(hwnd, dialog.caption),
+                                    ? std::min(CaptionRoom(dialog.caption),
                                                backend::WorkAreaFor(owner.parent).Width()) -
                                           frame
                                     : 0;

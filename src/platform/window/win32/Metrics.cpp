@@ -2,6 +2,9 @@
 // area, for the boxes that size their template before their window exists.
 #include <windows.h>
 
+#include <memory>
+#include <type_traits>
+
 #include "platform/module/win32/WideText.h"
 #include "platform/window/Backend.h"
 #include "platform/window/win32/DialogTemplateWriter.h"
@@ -10,43 +13,73 @@
 namespace platform {
 namespace {
 
-// A screen device context with the dialogs' font selected, for as long as it lives.
-class DialogFontContext {
+// A screen device context with `font` selected, for as long as it lives.
+class FontContext {
   public:
-    DialogFontContext()
-        : dc(GetDC(nullptr)),
-          font(CreateFontW(-MulDiv(kDialogFontPoints, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0,
-                           FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, kDialogFontName)),
-          former(SelectObject(dc, font)) {}
-    ~DialogFontContext() {
+    explicit FontContext(HFONT font) : dc(GetDC(nullptr)), former(SelectObject(dc, font)) {}
+    ~FontContext() {
         SelectObject(dc, former);
-        DeleteObject(font);
         ReleaseDC(nullptr, dc);
     }
-    DialogFontContext(const DialogFontContext&) = delete;
-    DialogFontContext& operator=(const DialogFontContext&) = delete;
+    FontContext(const FontContext&) = delete;
+    FontContext& operator=(const FontContext&) = delete;
 
     HDC Dc() const { return dc; }
 
-    // The text's extent laid out as a read-only text control lays it out, `width` wide; at no
-    // width, each line unbroken.
-    RECT Extent(std::string_view text, int width) const {
-        RECT rect{0, 0, width > 0 ? width : 0x7FFF, 0};
+    // The extent of `text` drawn within `rect` by DrawTextW's `format`.
+    RECT Extent(std::string_view text, RECT rect, UINT format) const {
         const std::wstring wide = Widened(text);
-        DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rect,
-                  DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS |
-                      (width > 0 ? DT_WORDBREAK | DT_EDITCONTROL : 0));
+        DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rect, DT_CALCRECT | format);
         return rect;
     }
 
   private:
     HDC dc;
-    HFONT font;
     HGDIOBJ former;
 };
 
+// The dialogs' font at the screen's resolution, selected into a screen device context.
+class DialogFontContext {
+  public:
+    DialogFontContext()
+        : font(CreateFontW(-MulDiv(kDialogFontPoints, ScreenDpi(), 72), 0, 0, 0, FW_NORMAL, FALSE,
+                           FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           DEFAULT_QUALITY, DEFAULT_PITCH, kDialogFontName)),
+          context(font.get()) {}
+    ~DialogFontContext() = default;
+    DialogFontContext(const DialogFontContext&) = delete;
+    DialogFontContext& operator=(const DialogFontContext&) = delete;
+
+    HDC Dc() const { return context.Dc(); }
+
+    // The text's extent laid out as a read-only text control lays it out, `width` wide; at no
+    // width, each line unbroken.
+    RECT Extent(std::string_view text, int width) const {
+        return context.Extent(
+            text, {0, 0, width > 0 ? width : 0x7FFF, 0},
+            DT_NOPREFIX | DT_EXPANDTABS | (width > 0 ? DT_WORDBREAK | DT_EDITCONTROL : 0));
+    }
+
+  private:
+    static int ScreenDpi() {
+        HDC screen = GetDC(nullptr);
+        const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        return dpi;
+    }
+
+    struct FontDeleter {
+        void operator()(HFONT made) const { DeleteObject(made); }
+    };
+    std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> font;
+    FontContext context;
+};
+
 }  // namespace
+
+int OneLineTextWidth(HFONT font, std::string_view text) {
+    return FontContext(font).Extent(text, {}, DT_SINGLELINE).right;
+}
 
 namespace backend {
 

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 #include "platform/window/Dialog.h"
 
 namespace platform {
@@ -26,5 +28,9 @@ void HandlePendingMessages();
 // How many modal runs that began over the wait cursor are going on: the innermost dialog then
 // shows the normal cursor, the others the wait cursor.
 int NormalCursorDepth();
+
+// How wide `text` is in `font` on one line as a button or a title bar draws it, an ampersand
+// marking the next letter's key.
+int OneLineTextWidth(HFONT font, std::string_view text);
 
 }  // namespace platform

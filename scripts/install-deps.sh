@@ -25,10 +25,11 @@ command -v npm >/dev/null || browser_packages+=(npm)
 # The Windows build: mingw-w64's posix-threads compilers (with windres and the Windows headers),
 # the header-only libraries, Debian's GoogleTest source, which they build, Wine, which runs the tests
 # on a virtual display (Xvfb) with Wine's own fonts for the dialogs, and msitools with wixl for the
-# installer, whose test looks for the installed program's window (xwininfo, from x11-utils).
+# installer, whose test looks for the installed program's window (xwininfo, from x11-utils),
+# and Python, which writes the zip.
 windows_packages=(
     cmake ninja-build g++-mingw-w64-x86-64-posix libcli11-dev nlohmann-json3-dev googletest
-    wine wine64 fonts-wine xvfb msitools wixl x11-utils
+    wine wine64 fonts-wine xvfb msitools wixl x11-utils python3
 )
 
 mode="${1:-build}"

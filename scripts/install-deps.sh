@@ -11,8 +11,13 @@ build_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 # What the tests use beyond the build: the validators and packaging tools for the installed tree
-# and the package, and clang with its sanitizer and fuzzer runtime.
-test_packages=(desktop-file-utils appstream lintian dpkg-dev file clang libclang-rt-14-dev)
+# and the package, clang with its sanitizer and fuzzer runtime, and for scripts/reproduce.sh the
+# locales' sources (its second build runs in a German locale) and diffoscope, which tells how
+# two builds differ.
+test_packages=(
+    desktop-file-utils appstream lintian dpkg-dev file clang libclang-rt-14-dev
+    locales diffoscope-minimal
+)
 # The benchmarks, and the Windows build's start-up and screenshots on a desktop of their own: a
 # window manager, xev to see windows mapped, xdotool to find and drive them, ImageMagick's import.
 bench_packages=(hyperfine valgrind xvfb time openbox x11-utils xdotool imagemagick)

@@ -3,7 +3,8 @@
 # executables and the .deb, both Windows executables, the installer and the zip, and the web site.
 # Each build starts from a clone of its own in a folder of another name, with another time zone,
 # locale and umask, the second after the first. Names every file that differs, with diffoscope's
-# account of how; writes the digests to build/reproduce/SHA256SUMS, to check against published ones.
+# account of how. When all agree, keeps the artifacts in build/reproduce/artifacts and their
+# digests in build/reproduce/SHA256SUMS, to check against those a release publishes.
 # Usage: scripts/reproduce.sh [commit]     (HEAD unless given)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -56,17 +57,21 @@ build "$second" '<+1345>-13:45' de_DE.UTF-8 0002
 digests "$first/artifacts" >"$work/SHA256SUMS"
 digests "$second/artifacts" >"$work/second.sha256"
 if cmp -s "$work/SHA256SUMS" "$work/second.sha256"; then
-    rm -rf "$first" "$second"
-    echo "Reproducible: all $(wc -l <"$work/SHA256SUMS") files identical; digests in $work/SHA256SUMS"
+    mv "$first/artifacts" "$work/artifacts"
+    rm -rf "$first" "$second" "$work/second.sha256"
+    echo "Reproducible: all $(wc -l <"$work/SHA256SUMS") files identical, in $work/artifacts;"
+    echo "their digests in $work/SHA256SUMS"
     exit 0
 fi
 echo "NOT reproducible. Files that differ:"
 diff "$work/SHA256SUMS" "$work/second.sha256" | sed -n 's/^[<>] [0-9a-f]*  //p' | sort -u |
     while read -r file; do
-        echo "  $file: $(cmp "$first/artifacts/$file" "$second/artifacts/$file" 2>&1 | cut -d: -f2-)"
+        echo "  $file: $(cmp "$first/artifacts/$file" "$second/artifacts/$file" 2>&1 |
+            sed -e 's/.* differ: byte \([0-9]*\),.*/differs from byte \1 on/' -e 's/^cmp: //')"
     done
 if command -v diffoscope >/dev/null; then
-    diffoscope --text "$work/diffoscope.txt" "$first/artifacts" "$second/artifacts" >/dev/null || true
+    diffoscope --exclude-directory-metadata=recursive --text "$work/diffoscope.txt" \
+        "$first/artifacts" "$second/artifacts" >/dev/null || true
     echo "How they differ ($work/diffoscope.txt):"
     head -n 200 "$work/diffoscope.txt"
 fi

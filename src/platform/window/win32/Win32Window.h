@@ -33,4 +33,7 @@ int NormalCursorDepth();
 // marking the next letter's key.
 int OneLineTextWidth(HFONT font, std::string_view text);
 
+// Closes every window of the HTML Help viewer, if it was ever loaded: at the program's end.
+void CloseCompiledHelp();
+
 }  // namespace platform

@@ -18,6 +18,8 @@ void PressKey(platform::Dialog& dialog, int virtualKey,
 void TypeText(platform::Dialog& dialog, int controlId, const std::string& text);
 // Focuses a field, selects its text and pastes `text` over it from the clipboard.
 void PasteText(platform::Dialog& dialog, int controlId, const std::string& text);
+// The text on the clipboard, lines ending in LF.
+std::string ClipboardText();
 // Clicks a push button.
 void Click(platform::Dialog& dialog, int controlId);
 // Triggers the menu item with this text (mnemonics included, as in the menu template).

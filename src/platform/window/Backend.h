@@ -51,6 +51,9 @@ int TextHeight(std::string_view text, int width);
 // primary one; empty without a screen.
 PixelRect WorkAreaFor(const Dialog* owner);
 
+// Puts `text` on the clipboard, lines ending as the system's programs expect.
+void CopyToClipboard(std::string_view text);
+
 // Shows the normal cursor while it lives, when the wait cursor is shown: a window that waits for
 // the user does not look busy while the command that opened it still works.
 class NormalCursor {

@@ -85,6 +85,10 @@ void PasteText(platform::Dialog& dialog, int controlId, const std::string& text)
     PressKey(dialog, 'V', platform::ModifierControl);
 }
 
+std::string ClipboardText() {
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
 void Click(platform::Dialog& dialog, int controlId) {
     QWidget* button = platform::ToWidget(dialog.ItemHandle(controlId));
     ASSERT_NE(button, nullptr) << controlId;

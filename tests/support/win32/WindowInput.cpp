@@ -140,6 +140,19 @@ void PasteText(platform::Dialog& dialog, int controlId, const std::string& text)
     platform::HandlePendingMessages();
 }
 
+std::string ClipboardText() {
+    std::wstring text;
+    if (OpenClipboard(nullptr)) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            text = static_cast<const wchar_t*>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    std::erase(text, L'\r');
+    return platform::Narrowed(text);
+}
+
 void Click(platform::Dialog& dialog, int controlId) {
     HWND button = Item(dialog, controlId);
     ASSERT_NE(button, nullptr) << controlId;

@@ -457,14 +457,27 @@ int Dialog::FocusedItem() const {
 }
 
 void Dialog::SelectItemText(int id) {
-    if (auto* edit = qobject_cast<QLineEdit*>(ToWidget(ItemHandle(id)))) {
+    QWidget* widget = ToWidget(ItemHandle(id));
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->selectAll();
+    } else if (auto* view = qobject_cast<QTextEdit*>(widget)) {
+        view->selectAll();
     }
 }
 
 std::string Dialog::SelectedItemText(int id) const {
-    const auto* edit = qobject_cast<QLineEdit*>(ToWidget(ItemHandle(id)));
-    return edit == nullptr ? std::string() : edit->selectedText().toStdString();
+    const QWidget* widget = ToWidget(ItemHandle(id));
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        return edit->selectedText().toStdString();
+    }
+    if (const auto* view = qobject_cast<const QTextEdit*>(widget)) {
+        // Lines of a selection are separated by U+2029.
+        return view->textCursor()
+            .selectedText()
+            .replace(QChar::ParagraphSeparator, u'\n')
+            .toStdString();
+    }
+    return {};
 }
 
 void Dialog::LimitItemText(int id, int characters) {

@@ -63,7 +63,8 @@ enum DialogStyle : unsigned {
     DialogSystemMenu = 1u << 3,  // a system menu, and with it the close box
     DialogModalFrame = 1u << 4,
     DialogSizingBorder = 1u << 5,
-    DialogAppWindow = 1u << 6,  // a taskbar button of its own
+    DialogAppWindow = 1u << 6,   // a taskbar button of its own
+    DialogSystemFont = 1u << 7,  // names no font: the system's, and dialog units of it
 };
 
 struct DialogTemplate {

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QImage>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include <QTextEdit>
 
 #include "platform/window/Keys.h"
+#include "platform/window/qt/QtMetrics.h"
 #include "platform/window/qt/QtWidgets.h"
 
 namespace testsupport {
@@ -155,6 +157,10 @@ int TextBottom(const platform::Dialog& dialog, int controlId) {
         }
     }
     return -1;
+}
+
+platform::DialogUnits SystemFontDialogUnits() {
+    return platform::DialogUnitsOf(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
 }
 
 platform::PixelRect ScreenWorkArea() {

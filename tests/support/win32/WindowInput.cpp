@@ -220,6 +220,11 @@ bool ShowsWholeText(const platform::Dialog& dialog, int controlId) {
     return !scrolls;
 }
 
+platform::DialogUnits SystemFontDialogUnits() {
+    const LONG units = GetDialogBaseUnits();
+    return {LOWORD(units), HIWORD(units)};
+}
+
 platform::PixelRect ScreenWorkArea() {
     RECT area{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);

@@ -78,7 +78,8 @@ ControlStyles StylesOf(const ControlTemplate& control) {
 
 DWORD DialogStyleOf(const DialogTemplate& dialog) {
     const unsigned styles = dialog.styles;
-    return WS_POPUP | DS_SETFONT | (styles & DialogCaption ? WS_CAPTION : 0) |
+    return WS_POPUP | (styles & DialogSystemFont ? 0 : DS_SETFONT) |
+           (styles & DialogCaption ? WS_CAPTION : 0) |
            (styles & DialogSystemMenu ? WS_SYSMENU : 0) |
            (styles & DialogModalFrame ? DS_MODALFRAME : 0) |
            (styles & DialogSizingBorder ? WS_THICKFRAME : 0);
@@ -89,12 +90,13 @@ DWORD DialogExStyleOf(const DialogTemplate& dialog) {
 }
 
 std::vector<DWORD> WriteDialogTemplate(const DialogTemplate& dialog) {
+    const DWORD style = DialogStyleOf(dialog);
     TemplateWords out;
     out.Word(1);        // version
     out.Word(0xFFFF);   // extended
     out.DoubleWord(0);  // help id
     out.DoubleWord(DialogExStyleOf(dialog));
-    out.DoubleWord(DialogStyleOf(dialog));
+    out.DoubleWord(style);
     out.Word(static_cast<WORD>(dialog.controls.size()));
     out.Short(0);
     out.Short(0);
@@ -103,10 +105,12 @@ std::vector<DWORD> WriteDialogTemplate(const DialogTemplate& dialog) {
     out.Word(0);  // no menu: the backend attaches one from the menu table
     out.Word(0);  // the system's dialog class
     out.Text(Widened(dialog.caption));
-    out.Word(kDialogFontPoints);
-    out.Word(FW_NORMAL);
-    out.Word(MAKEWORD(FALSE, DEFAULT_CHARSET));
-    out.Text(kDialogFontName);
+    if (style & DS_SETFONT) {
+        out.Word(kDialogFontPoints);
+        out.Word(FW_NORMAL);
+        out.Word(MAKEWORD(FALSE, DEFAULT_CHARSET));
+        out.Text(kDialogFontName);
+    }
     for (const ControlTemplate& control : dialog.controls) {
         const ControlStyles styles = StylesOf(control);
         out.AlignToDoubleWord();

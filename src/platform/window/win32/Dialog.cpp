@@ -30,7 +30,6 @@ namespace platform {
 namespace {
 
 // At the standard resolution.
-constexpr int kSmallIconSide = 16;
 constexpr int kLargeIconSide = 32;
 
 // The dialogs running now, innermost last; their key hooks see the keys of their windows.
@@ -240,13 +239,11 @@ class Dialog::Window {
             SendMessageW(item, STM_SETICON, reinterpret_cast<WPARAM>(made), 0)));
     }
 
+    // The big icon alone: the system makes the caption's small one from it.
     void ShowWindowIcon(const Icon& icon) {
-        for (const auto& [which, side] :
-             {std::pair{ICON_SMALL, kSmallIconSide}, std::pair{ICON_BIG, kLargeIconSide}}) {
-            HICON made = Kept(MakeHicon(icon, IconSide(side)));
-            Release(reinterpret_cast<HICON>(
-                SendMessageW(hwnd, WM_SETICON, which, reinterpret_cast<LPARAM>(made))));
-        }
+        HICON made = Kept(MakeHicon(icon, IconSide(kLargeIconSide)));
+        Release(reinterpret_cast<HICON>(
+            SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(made))));
     }
 
     // Gives the template's texts their room and sizes the window to the template: a client area

@@ -30,6 +30,18 @@ TEST_F(HiveFileTest, HiveLivesInTheXdgConfigFolderElseInDotConfig) {
     ::setenv("HOME", home.c_str(), 1);
 }
 
+// Beyond what the registry keeps to under Wine: the hive refuses a subkey below a key opened for
+// reading (as Windows does, while Wine makes it) and a type that it does not know (which the
+// registry keeps).
+TEST_F(HiveFileTest, RefusesSubkeysOfReadOnlyKeysAndTypesItDoesNotKnow) {
+    const HiveKey key = CreatedKey(HiveKey::CurrentUser(), "Software\\Test");
+    HiveKey readOnly;
+    ASSERT_EQ(HiveKey::CurrentUser().Open("Software\\Test", kKeyRead, readOnly), kRegistrySuccess);
+    HiveKey created;
+    EXPECT_EQ(readOnly.Create("Kind", kKeyAllAccess, created), kRegistryAccessDenied);
+    EXPECT_EQ(key.SetValue("Anders", static_cast<RegistryType>(7), {}), kRegistryInvalidParameter);
+}
+
 class DamagedHiveTest : public HiveFileTest {
   protected:
     // Every way in must fail without touching the file.

@@ -175,7 +175,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         case Request::Run:
             break;
     }
-    if (const std::optional<std::string> refused = FlagGivenMore(app, argc, argv)) {
+    if (const std::optional<std::string> refused = MisreadWords(app, argc, argv)) {
         err << *refused;
         return ExitUsage;
     }

@@ -83,16 +83,22 @@ std::string MissingCommand(const CLI::App& app) {
            CommandNames(app, "und") + ").";
 }
 
+std::string UnexpectedWords(const std::vector<std::string>& words) {
+    return (words.size() == 1 ? "unerwartetes Argument " : "unerwartete Argumente ") +
+           QuoteArguments(words) + ".";
+}
+
 // An unknown option is named before any other word left over: it is the likelier slip.
 std::string UnexpectedArguments(const CLI::App& app) {
     const std::vector<std::string> words = app.remaining(true);
     const auto option = std::find_if(words.begin(), words.end(),
                                      [](const std::string& word) { return LooksLikeOption(word); });
-    if (option != words.end()) {
-        return UnknownOption(*option);
-    }
-    return (words.size() == 1 ? "unerwartetes Argument " : "unerwartete Argumente ") +
-           QuoteArguments(words) + ".";
+    return option != words.end() ? UnknownOption(*option) : UnexpectedWords(words);
+}
+
+bool TakesArguments(const CLI::App& command) {
+    return !command.get_options([](const CLI::Option* option) { return option->get_positional(); })
+                .empty();
 }
 
 // The parsed commands, the program itself first.
@@ -218,9 +224,10 @@ std::string HelpText(const CLI::App& app, int argc, const char* const* argv) {
     return app.help();
 }
 
-std::optional<std::string> FlagGivenMore(const CLI::App& app, int argc, const char* const* argv) {
+std::optional<std::string> MisreadWords(const CLI::App& app, int argc, const char* const* argv) {
     const CLI::App* command = &app;
-    for (const std::string_view word : OptionWords(argc, argv)) {
+    const std::vector<std::string_view> optionWords = OptionWords(argc, argv);
+    for (const std::string_view word : optionWords) {
         if (command == &app) {
             if (const CLI::App* named = FindCommand(app, word)) {
                 command = named;
@@ -231,7 +238,14 @@ std::optional<std::string> FlagGivenMore(const CLI::App& app, int argc, const ch
             return UsageErrorText(command == &app ? "" : command->get_name(), *wrong);
         }
     }
-    return std::nullopt;
+    // The words after "--", which follows the option words if it is there at all.
+    const auto count = static_cast<std::size_t>(argc);
+    const std::vector<std::string> arguments(argv + std::min(optionWords.size() + 2, count),
+                                             argv + count);
+    if (command == &app || arguments.empty() || TakesArguments(*command)) {
+        return std::nullopt;
+    }
+    return UsageErrorText(command->get_name(), UnexpectedWords(arguments));
 }
 
 CLI::Validator WholeNumberIn(const std::string& name, NumberRange range) {

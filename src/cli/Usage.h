@@ -42,10 +42,12 @@ Request RequestOf(const CLI::App& app, int argc, const char* const* argv);
 // The help of the command that the words before "--" name, else the program's.
 std::string HelpText(const CLI::App& app, int argc, const char* const* argv);
 
-// A flag takes nothing glued to it, not even an empty value ("--json=", which the library alone
-// would take as given) or more letters ("-hx"): the usage error for the first word before "--"
-// that glues something to one, if any. Flags include --help and --version.
-std::optional<std::string> FlagGivenMore(const CLI::App& app, int argc, const char* const* argv);
+// The usage error for words that the library would misread, if any: the first word before "--"
+// that glues something to a flag (--help and --version included), even an empty value ("--json=",
+// which the library would take as given) or more letters ("-hx", which it would split), and words
+// after "--" given to a command that takes none, which it would hand back to be read as options
+// ("generate -- --help").
+std::optional<std::string> MisreadWords(const CLI::App& app, int argc, const char* const* argv);
 
 // Refuses a value that is no whole number within `range`, in ReadWholeNumber's words, and hands
 // the library the number in plain digits (it alone would read "010" as octal, "0x10" as

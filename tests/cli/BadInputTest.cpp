@@ -185,6 +185,7 @@ TEST(BadInput, TheOptionLibrarysErrorsArePlainGermanAndQuoteArgumentsSafely) {
          "schattwerk decode: --json erwartet keinen Wert, gegeben ist \"\"."},
         {{"generate", "-h=x"}, "schattwerk generate: -h erwartet keinen Wert, gegeben ist \"x\"."},
         {{"generate", "-hx"}, "schattwerk generate: unbekannte Option \"-hx\"."},
+        {{"generate", "--", "--help"}, "schattwerk generate: unerwartetes Argument \"--help\"."},
     };
     for (const auto& [args, message] : wrong) {
         const ProgramRun run = RunCli(args);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/window/Dialog.h"
+#include "platform/window/DialogUnits.h"
 
 namespace testsupport {
 
@@ -16,8 +17,16 @@ void PressKey(platform::Dialog& dialog, int virtualKey,
               unsigned modifiers = platform::ModifierNone);
 // Types text into a control, key by key.
 void TypeText(platform::Dialog& dialog, int controlId, const std::string& text);
+// Pastes `text` from the clipboard into a field where its caret stands, over its selection if any.
+void PasteAtCaret(platform::Dialog& dialog, int controlId, const std::string& text);
 // Focuses a field, selects its text and pastes `text` over it from the clipboard.
-void PasteText(platform::Dialog& dialog, int controlId, const std::string& text);
+inline void PasteText(platform::Dialog& dialog, int controlId, const std::string& text) {
+    dialog.FocusItem(controlId);
+    dialog.SelectItemText(controlId);
+    PasteAtCaret(dialog, controlId, text);
+}
+// The text on the clipboard, lines ending in LF.
+std::string ClipboardText();
 // Clicks a push button.
 void Click(platform::Dialog& dialog, int controlId);
 // Triggers the menu item with this text (mnemonics included, as in the menu template).
@@ -36,6 +45,8 @@ bool ShowsWholeText(const platform::Dialog& dialog, int controlId);
 // The lowest row of the control's text as drawn, in its dialog's client area: for a text without
 // descenders the row just above its baseline; -1 when nothing is drawn.
 int TextBottom(const platform::Dialog& dialog, int controlId);
+// The dialog units of the system font, which a template that names no font is laid out in.
+platform::DialogUnits SystemFontDialogUnits();
 // The work area of the primary screen.
 platform::PixelRect ScreenWorkArea();
 // What a screen reader calls the control; control 0 is the window itself.

@@ -123,7 +123,7 @@ void TypeText(platform::Dialog& dialog, int controlId, const std::string& text) 
     }
 }
 
-void PasteText(platform::Dialog& dialog, int controlId, const std::string& text) {
+void PasteAtCaret(platform::Dialog& dialog, int controlId, const std::string& text) {
     HWND item = Item(dialog, controlId);
     ASSERT_NE(item, nullptr) << controlId;
     const std::wstring wide = platform::Widened(text);
@@ -134,10 +134,21 @@ void PasteText(platform::Dialog& dialog, int controlId, const std::string& text)
     GlobalUnlock(memory);
     SetClipboardData(CF_UNICODETEXT, memory);
     CloseClipboard();
-    dialog.FocusItem(controlId);
-    dialog.SelectItemText(controlId);
     SendMessageW(item, WM_PASTE, 0, 0);
     platform::HandlePendingMessages();
+}
+
+std::string ClipboardText() {
+    std::wstring text;
+    if (OpenClipboard(nullptr)) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            text = static_cast<const wchar_t*>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    std::erase(text, L'\r');
+    return platform::Narrowed(text);
 }
 
 void Click(platform::Dialog& dialog, int controlId) {
@@ -205,6 +216,11 @@ bool ShowsWholeText(const platform::Dialog& dialog, int controlId) {
                          GetScrollInfo(text, SB_VERT, &scroll) &&
                          scroll.nMax - scroll.nMin + 1 > static_cast<int>(scroll.nPage);
     return !scrolls;
+}
+
+platform::DialogUnits SystemFontDialogUnits() {
+    const LONG units = GetDialogBaseUnits();
+    return {LOWORD(units), HIWORD(units)};
 }
 
 platform::PixelRect ScreenWorkArea() {

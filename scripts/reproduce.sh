@@ -5,41 +5,91 @@
 # locale and umask, the second after the first. Names every file that differs, with diffoscope's
 # account of how. When all agree, keeps the artifacts in build/reproduce/artifacts and their
 # digests in build/reproduce/SHA256SUMS, to check against those a release publishes.
+# With --this-build (CI, after test.sh), this clone's own build folders, which must be of HEAD
+# with nothing changed, are the first build: they were built earlier, here, in the environment
+# of the one who built them, and the second build varies all that as before.
 # Usage: scripts/reproduce.sh [commit]     (HEAD unless given)
+#        scripts/reproduce.sh --this-build
 set -euo pipefail
 cd "$(dirname "$0")/.."
+this_build=""
+[ "${1:-}" = --this-build ] && this_build=1 && shift
 commit=$(git rev-parse --verify "${1:-HEAD}^{commit}")
 repository=$(git rev-parse --path-format=absolute --git-common-dir)
 work="$PWD/build/reproduce"
+# The Linux artifacts come from the ci preset, which CI builds: the dev build with warnings as
+# errors, the same bytes.
+linux_preset=ci
 
-# build <folder> <TZ> <locale> <umask>: a clone of the commit in <folder>/source, its artifacts
-# built and copied to <folder>/artifacts. Only the targets that make them, no tests.
-build() {
-    local folder="$1" zone="$2" locale="$3" mask="$4"
-    local source="$folder/source" artifacts="$folder/artifacts" started=$SECONDS
-    echo "Building in $source (TZ=$zone, LC_ALL=$locale, umask $mask)"
+# make_artifacts <source> <artifacts>: in the clone <source>, the targets that make the artifacts,
+# configured where not yet, without tests; their files copied to <artifacts>.
+make_artifacts() {
+    local source="$1" artifacts="$2"
     (
-        umask "$mask"
-        export TZ="$zone" LC_ALL="$locale" LOCPATH="$work/locales"
-        git clone --quiet --shared --no-checkout "$repository" "$source"
-        git -C "$source" checkout --quiet --detach "$commit"
         cd "$source"
-        cmake --preset dev -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
-        cmake --build --preset dev --target schattwerk schattwerk-generator help_pages \
+        configure() {
+            [ -f "build/$1/CMakeCache.txt" ] || cmake --preset "$@"
+        }
+        configure "$linux_preset" -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+        cmake --build --preset "$linux_preset" --target schattwerk schattwerk-generator help_pages \
             package_documents
-        cpack --preset dev
-        cmake --preset windows
+        cpack --preset "$linux_preset"
+        configure windows
         cmake --build --preset windows --target windows_packages
-        cmake --preset web
+        configure web
         cmake --build --preset web --target site
-    ) >"$folder.log" 2>&1 || { tail -n 40 "$folder.log"; echo "The build failed: $folder.log"; exit 1; }
+    )
     mkdir -p "$artifacts/linux" "$artifacts/windows"
-    cp "$source"/build/dev/bin/{schattwerk,schattwerk-generator} "$source"/build/dev/package/*.deb \
-        "$artifacts/linux/"
+    cp "$source/build/$linux_preset"/bin/{schattwerk,schattwerk-generator} \
+        "$source/build/$linux_preset"/package/*.deb "$artifacts/linux/"
     cp "$source"/build/windows/bin/*.exe "$source"/build/windows/package/*.{msi,zip} \
         "$artifacts/windows/"
     cp -r "$source/build/web/site" "$artifacts/site"
+}
+
+# The Windows build runs the version block's check under Wine, whose server and display belong
+# to the clone's prefix and go with it.
+end_wine() {
+    local prefix="$1/build/windows/wine-prefix"
+    [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+    [ -f "$prefix.display" ] && kill "$(cut -d' ' -f2 "$prefix.display")" 2>/dev/null || true
+}
+
+# logged <log> <command...>: the command in a subshell that stops at its first failure, with its
+# output in <log>; status is its exit code. (A subshell tested with || would not stop.)
+logged() {
+    local log="$1"
+    shift
+    set +e
+    (
+        set -e
+        "$@"
+    ) >"$log" 2>&1
+    status=$?
+    set -e
+    [ "$status" -eq 0 ] || { tail -n 40 "$log"; echo "The build failed: $log"; }
+}
+
+# build <folder> <TZ> <locale> <umask>: a clone of the commit in <folder>/source, its artifacts
+# built and copied to <folder>/artifacts.
+build() {
+    local folder="$1" zone="$2" locale="$3" mask="$4" started=$SECONDS
+    echo "Building in $folder/source (TZ=$zone, LC_ALL=$locale, umask $mask)"
+    logged "$folder.log" build_clone "$@"
+    end_wine "$folder/source"
+    [ "$status" -eq 0 ] || exit 1
     echo "Built in $((SECONDS - started)) s"
+}
+build_clone() {
+    local folder="$1" zone="$2" locale="$3" mask="$4"
+    umask "$mask"
+    export LOCPATH="$work/locales"
+    export TZ="$zone" LC_ALL="$locale"
+    # A locale that is not there would leave the build in C's.
+    [ -z "$(locale 2>&1 >/dev/null)" ] || { echo "No locale $locale"; exit 1; }
+    git clone --quiet --shared --no-checkout "$repository" "$folder/source"
+    git -C "$folder/source" checkout --quiet --detach "$commit"
+    make_artifacts "$folder/source" "$folder/artifacts"
 }
 
 digests() {
@@ -51,7 +101,15 @@ mkdir -p "$work/locales"
 # A German locale of the script's own, from Debian's locales package, which need not be set up.
 localedef --no-archive -i de_DE -f UTF-8 "$work/locales/de_DE.UTF-8"
 first="$work/first" second="$work/second-build"
-build "$first" UTC0 C.UTF-8 0022
+if [ -n "$this_build" ]; then
+    [ "$commit" = "$(git rev-parse HEAD)" ] && [ -z "$(git status --porcelain --untracked-files=no)" ] ||
+        { echo "--this-build needs the build of HEAD with nothing changed"; exit 1; }
+    echo "Taking the artifacts of this clone's builds, $PWD/build"
+    logged "$first.log" make_artifacts "$PWD" "$first/artifacts"
+    [ "$status" -eq 0 ] || exit 1
+else
+    build "$first" UTC0 C.UTF-8 0022
+fi
 build "$second" '<+1345>-13:45' de_DE.UTF-8 0002
 
 digests "$first/artifacts" >"$work/SHA256SUMS"

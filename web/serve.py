@@ -29,11 +29,15 @@ TYPES = {
 ENCODINGS = (("br", ".br"), ("gzip", ".gz"))
 HASHED = re.compile(r"\.[0-9a-f]{10}\.[a-z]+$")
 # Each page holds its own policy in a meta tag (the site's build puts the hashes of the page's
-# inline style and script there); a header adds what only a header can say: no framing.
+# inline style and script there); a header adds what only a header can say: no framing, and none
+# of the browser's powerful features, which the site never uses. On every answer, errors and
+# redirects too.
 SITE_HEADERS = {
     "Content-Security-Policy": "frame-ancestors 'none'",
     "X-Content-Type-Options": "nosniff",
     "Referrer-Policy": "same-origin",
+    "Permissions-Policy": "camera=(), microphone=(), geolocation=(), payment=(), usb=(), "
+                          "serial=(), hid=(), midi=(), display-capture=()",
 }
 
 
@@ -99,12 +103,16 @@ class SiteHandler(BaseHTTPRequestHandler):
         self.send(HTTPStatus.OK, headers, body, with_body)
 
     def redirect(self, location, with_body):
-        self.send(HTTPStatus.MOVED_PERMANENTLY, {"Location": location}, b"", with_body)
+        # As nginx answers a folder's address without its slash.
+        self.refuse(HTTPStatus.MOVED_PERMANENTLY, with_body,
+                    {"Location": location, "Content-Type": "text/html"})
 
-    def refuse(self, status, with_body):
+    def refuse(self, status, with_body, more_headers=None):
+        """An error or a redirect: a line of HTML that names the status, with the site's headers."""
         body = f"<!DOCTYPE html><title>{status.value}</title><p>{html.escape(status.phrase)}</p>"
         headers = {"Content-Type": TYPES[".html"], "Cache-Control": "no-cache"}
         headers.update(SITE_HEADERS)
+        headers.update(more_headers or {})
         self.send(status, headers, body.encode(), with_body)
 
     def send(self, status, headers, body, with_body):

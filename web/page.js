@@ -1,5 +1,5 @@
-// The page's script: loads the case engine's WebAssembly module, shows what it answers and hands it
-// what the address says and what a person types. Everything about a case (drawing, decoding,
+// The page's script: starts the case engine's WebAssembly module, shows what it answers and hands
+// it what the address says and what a person types. Everything about a case (drawing, decoding,
 // addresses, messages, help topics, names) is the module's; this script only moves texts between
 // it and the page.
 
@@ -8,8 +8,8 @@ const page = byId('page');
 const rows = [...byId('rows').children].map((row) => ({
     name: row.querySelector('.name'),
     hint: row.querySelector('.hint'),
-    card: row.querySelector('.card-case'),
 }));
+const cardCases = [...document.querySelectorAll('.card-case')];
 const solutionBox = byId('solution');
 const culprit = byId('culprit');
 const place = byId('place');
@@ -17,7 +17,8 @@ const toggle = byId('toggle');
 const generate = byId('generate');
 const decode = byId('decode');
 const copyLink = byId('copy-link');
-const caseNumber = byId('case-number');
+const caseLine = byId('case-number');
+const message = byId('message');
 const status = byId('status');
 const helpLink = byId('help');
 const entry = byId('entry');
@@ -27,9 +28,14 @@ const entryError = byId('entry-error');
 const productTitle = document.title;
 const helpPage = helpLink.getAttribute('href');
 
-// The module's functions over its own memory, with the four imports it has: the clock, the random
-// source, exit, and a note on memory growth, after which every view of the memory is made anew.
-async function loadEngine() {
+// How long the engine may take before the page says it is loading, and before it gives up waiting.
+const loadingNoteAfterMs = 500;
+const engineWaitMs = 10000;
+
+// The module that the page's head began to fetch and compile, instantiated with the four imports
+// it has: the clock, the random source, exit, and a note on memory growth, after which every view
+// of the memory is made anew.
+async function startEngine(compiled) {
     let memory;
     const heap = () => new Uint8Array(memory.buffer);
     const imports = {
@@ -51,9 +57,7 @@ async function loadEngine() {
             },
         },
     };
-    const module = new URL('schattwerk.wasm', import.meta.url);
-    const { instance } = await WebAssembly.instantiateStreaming(fetch(module), imports);
-    const engine = instance.exports;
+    const engine = (await WebAssembly.instantiate(await compiled, imports)).exports;
     memory = engine.memory;
     engine._initialize();
 
@@ -86,14 +90,23 @@ async function loadEngine() {
 function answer(text) {
     const [kind, ...lines] = text.split('\n');
     if (kind === 'case') {
-        const [address, name, numberLine, culpritName, placeName, ...rowTexts] = lines;
+        const [address, name, line, solution, culpritName, placeName, ...rowTexts] = lines;
         const caseRows = rows.map((_, index) => rowTexts.slice(2 * index, 2 * index + 2));
-        const solution = { culprit: culpritName, place: placeName };
-        return { shown: { address, name, numberLine, ...solution, caseRows } };
+        return {
+            shown: {
+                address,
+                name,
+                line,
+                opensSolved: solution === 'shown',
+                culprit: culpritName,
+                place: placeName,
+                caseRows,
+            },
+        };
     }
     if (kind === 'refusal') {
-        const [message, field, helpTopic] = lines;
-        return { refusal: { message, field: Number(field), helpTopic } };
+        const [text, field, helpTopic] = lines;
+        return { refusal: { message: text, field: Number(field), helpTopic } };
     }
     return {};
 }
@@ -105,6 +118,15 @@ const startTexts = [...document.querySelectorAll('#rows span, #solution dd, #tog
 
 let shown = null;
 let solutionShown = false;
+// What was typed into the form last, kept until a decode succeeds.
+let typed = history.state?.typed ?? fields.map(() => '');
+
+// Each history entry remembers the view it showed: the solution shown or hidden, the form open or
+// closed, and what was typed, so that Back, Forward and a tab the phone discarded come back as
+// they were.
+function rememberView(view) {
+    history.replaceState({ ...history.state, ...view }, '');
+}
 
 // A help page's address (with an anchor or none) that carries the case shown now as its query,
 // for the help's "Zur Webseite" to lead back to.
@@ -122,9 +144,18 @@ function helpAnchor(topic) {
     return help;
 }
 
-// Says `message` under the case, with what may follow it (a help link, a button).
-function say(message, ...after) {
-    status.replaceChildren(message, ...after.flatMap((element) => [' ', element]));
+function reloadButton() {
+    const reload = document.createElement('button');
+    reload.type = 'button';
+    reload.textContent = 'Neu laden';
+    reload.addEventListener('click', () => location.reload());
+    return reload;
+}
+
+// Says `text` at the top of the page, with what may follow it (a help link, a button); no text
+// clears it.
+function say(text = '', ...after) {
+    message.replaceChildren(text, ...after.flatMap((element) => [' ', element]));
 }
 
 function showSolution(visible) {
@@ -139,16 +170,18 @@ function showCase(answered, visible) {
     shown = answered;
     rows.forEach((row, index) => {
         [row.name.textContent, row.hint.textContent] = answered.caseRows[index];
-        row.card.textContent = answered.name;
     });
+    for (const card of cardCases) {
+        card.textContent = answered.name;
+    }
     toggle.disabled = false;
     showSolution(visible);
-    caseNumber.textContent = answered.numberLine;
+    caseLine.textContent = answered.line;
     copyLink.disabled = false;
     document.title = `${answered.name} – ${productTitle}`;
     page.classList.remove('no-case');
     helpLink.href = withCase(helpPage);
-    status.replaceChildren();
+    say();
 }
 
 function showStart() {
@@ -158,25 +191,25 @@ function showStart() {
     shown = null;
     solutionBox.classList.remove('shown');
     toggle.disabled = true;
-    caseNumber.textContent = '';
+    caseLine.textContent = '';
     copyLink.disabled = true;
     document.title = productTitle;
     page.classList.add('no-case');
     helpLink.href = withCase(helpPage);
-    status.replaceChildren();
+    say();
 }
 
-// What the address names, with the solution hidden for a drawn case and shown for a decoded one,
-// which has no case number; another spelling of the same case gives way to the case's own address.
-function showAddress(engine) {
+// What the address names, its solution as the history entry remembers it, else hidden for a drawn
+// case and shown for a decoded one; another spelling of the same case gives way to the case's own
+// address.
+function showAddress(engine, solution) {
     const fragment = location.hash.slice(1);
     const { shown: answered, refusal } = engine.caseOfAddress(fragment);
     if (answered) {
         if (answered.address !== fragment) {
             history.replaceState(history.state, '', `#${answered.address}`);
         }
-        const decoded = answered.numberLine === '';
-        showCase(answered, decoded);
+        showCase(answered, solution ?? answered.opensSolved);
         return;
     }
     showStart();
@@ -209,69 +242,152 @@ function markEnterKeys() {
     });
 }
 
-// The numbers of a pasted text: pieces between blanks, line breaks, commas or semicolons, and in a
-// piece of digits alone, the groups of digits between any other signs ("74-34-55").
-function pastedNumbers(text) {
+function keepTyped() {
+    typed = fields.map((field) => field.value);
+    rememberView({ typed });
+}
+
+// Says `text` in the form right under `field`; a refusal also marks the field as the one at fault,
+// for screen readers too. Both stay in view above a phone's keyboard.
+function sayAtField(field, text, refused) {
+    for (const other of fields) {
+        other.removeAttribute('aria-invalid');
+        other.removeAttribute('aria-describedby');
+    }
+    entryError.replaceChildren(...text);
+    if (!field) return;
+    field.after(entryError);
+    field.setAttribute('aria-describedby', entryError.id);
+    if (refused) field.setAttribute('aria-invalid', 'true');
+    entryError.scrollIntoView({ block: 'nearest' });
+    field.scrollIntoView({ block: 'nearest' });
+}
+
+// The hint numbers in a pasted text, whatever else it holds: "Hinweise: 74 34 ...", the page's
+// case name or link, rows with the witnesses' names, any separators. A numbered list's own numbers
+// (a line's leading "1." or "2)") and a link's address up to its fragment are no hints.
+function hintNumbersIn(text) {
     return text
-        .split(/[\s,;]+/)
-        .filter((piece) => piece !== '')
-        .flatMap((piece) =>
-            /^\d+(?:[^\p{L}\d]+\d+)+$/u.test(piece) ? piece.match(/\d+/g) : [piece],
+        .replace(/[a-z][\w+.-]*:\/\/[^\s#]*/gi, ' ')
+        .replace(/^[^\S\n]*\d+[.)][^\S\n]+(?=\S)/gm, '')
+        .match(/\d+/g) ?? [];
+}
+
+// Puts pasted numbers into the fields: eight fill the form from the first field wherever they were
+// pasted, a few fill this field and the ones after it; more or fewer than eight are said with the
+// numbers found, which stay in the fields to be corrected. One number, or text without any, is
+// pasted as typed.
+function pasteNumbers(event, index) {
+    const text = event.clipboardData.getData('text');
+    const numbers = hintNumbersIn(text);
+    if (numbers.length === 0 || /^\s*\d+\s*$/.test(text)) return;
+    event.preventDefault();
+    const fitsFromHere = numbers.length < fields.length && index + numbers.length <= fields.length;
+    const first = fitsFromHere ? index : 0;
+    const targets = fields.slice(first, first + numbers.length);
+    targets.forEach((target, offset) => {
+        target.value = numbers[offset];
+    });
+    markEnterKeys();
+    keepTyped();
+    const next = fields[Math.min(first + targets.length, fields.length - 1)];
+    focusField(next);
+    if (numbers.length === 1 || numbers.length === fields.length) {
+        sayAtField(null, []);
+        return;
+    }
+    const listed = numbers.slice(0, 16).join(' ') + (numbers.length > 16 ? ' …' : '');
+    const correct =
+        numbers.length > fields.length
+            ? 'Die ersten acht stehen in den Feldern; berichtigen Sie, was nicht dazugehört.'
+            : 'Ergänzen Sie die fehlenden Hinweisnummern.';
+    const found = `Im eingefügten Text stehen ${numbers.length} Zahlen statt acht: ${listed}.`;
+    sayAtField(next, [`${found} ${correct}`], false);
+}
+
+function failedToStart(text) {
+    say(text, reloadButton());
+}
+
+// The engine as the page's head began it, or a message at the top when it does not come: a quiet
+// note after a moment, and after a while, or when it fails, what happened and "Neu laden". A
+// failed load is a connection's; a file that comes but does not compile is not.
+async function engineOnceStarted() {
+    const loadingNote = setTimeout(() => {
+        caseLine.textContent = 'Der Programmkern wird geladen …';
+    }, loadingNoteAfterMs);
+    const gaveUp = setTimeout(
+        () =>
+            failedToStart(
+                'Der Programmkern der Seite kommt nicht an. Prüfen Sie die Verbindung und laden ' +
+                    'Sie die Seite neu.',
+            ),
+        engineWaitMs,
+    );
+    try {
+        return await startEngine(self.engineCompiled);
+    } catch (error) {
+        failedToStart(
+            error instanceof TypeError
+                ? 'Der Programmkern der Seite ließ sich nicht laden. Prüfen Sie die Verbindung ' +
+                      'und laden Sie die Seite neu.'
+                : 'Der Programmkern der Seite lässt sich nicht starten: Die geladene Datei ist ' +
+                      'fehlerhaft, oder dieser Browser führt kein WebAssembly aus. Laden Sie die ' +
+                      'Seite neu; bleibt diese Meldung, versuchen Sie einen anderen Browser.',
         );
+        return null;
+    } finally {
+        clearTimeout(loadingNote);
+        clearTimeout(gaveUp);
+        caseLine.textContent = '';
+    }
 }
 
 async function start() {
-    let engine;
-    try {
-        engine = await loadEngine();
-    } catch {
-        const reload = document.createElement('button');
-        reload.type = 'button';
-        reload.textContent = 'Neu laden';
-        reload.addEventListener('click', () => location.reload());
-        say(
-            'Der Programmkern der Seite ließ sich nicht laden. Prüfen Sie die Verbindung und ' +
-                'laden Sie die Seite neu.',
-            reload,
-        );
-        return;
-    }
+    const engine = await engineOnceStarted();
+    if (!engine) return;
 
     generate.addEventListener('click', () => {
         const { shown: drawn } = engine.newCase();
-        history.pushState(null, '', `#${drawn.address}`);
+        history.pushState({ solution: false, typed }, '', `#${drawn.address}`);
         showCase(drawn, false);
     });
 
-    toggle.addEventListener('click', () => showSolution(!solutionShown));
+    toggle.addEventListener('click', () => {
+        showSolution(!solutionShown);
+        rememberView({ solution: solutionShown });
+    });
 
     copyLink.addEventListener('click', () => {
         Promise.resolve()
             .then(() => navigator.clipboard.writeText(location.href))
             .then(
-                () => say('Link kopiert.'),
-                () => say(`Link: ${location.href}`),
+                () => status.replaceChildren('Link kopiert.'),
+                () => status.replaceChildren(`Link: ${location.href}`),
             );
     });
 
     // The open form is a history entry of its own, so that Back closes it before it changes the
-    // case under it. Its labels wait until it is first needed.
+    // case under it, and Forward opens it again. Its labels wait until it is first needed.
     let labelled = false;
-    decode.addEventListener('click', () => {
+    const openForm = () => {
         if (!labelled) {
             engine.witnessNames().forEach((name, index) => {
                 fields[index].labels[0].textContent = name;
             });
             labelled = true;
         }
-        for (const field of fields) {
-            field.value = '';
-        }
+        fields.forEach((field, index) => {
+            field.value = typed[index];
+        });
         markEnterKeys();
-        entryError.replaceChildren();
-        history.pushState({ form: true }, '');
+        sayAtField(null, []);
         entry.showModal();
         focusField(fields[0]);
+    };
+    decode.addEventListener('click', () => {
+        history.pushState({ ...history.state, form: true, typed }, '');
+        openForm();
     });
 
     entry.addEventListener('close', () => {
@@ -286,7 +402,8 @@ async function start() {
         event.preventDefault();
         const { shown: decoded, refusal } = engine.decode(fields.map((field) => field.value));
         if (decoded) {
-            history.replaceState(null, '', `#${decoded.address}`);
+            typed = fields.map(() => '');
+            history.replaceState({ solution: true }, '', `#${decoded.address}`);
             entry.close();
             showCase(decoded, true);
             return;
@@ -294,8 +411,9 @@ async function start() {
         // The help opens beside the form, which keeps what was typed.
         const help = helpAnchor(refusal.helpTopic);
         help.target = '_blank';
-        entryError.replaceChildren(`${refusal.message} `, help);
-        focusField(fields[refusal.field]);
+        const field = fields[refusal.field];
+        focusField(field);
+        sayAtField(field, [`${refusal.message} `, help], true);
     });
 
     // Two digits, a hint number's length, move on to the next field by themselves; a Tab pressed
@@ -321,46 +439,45 @@ async function start() {
         });
         field.addEventListener('input', (event) => {
             markEnterKeys();
+            keepTyped();
             const next = fields[index + 1];
             if (next && event.inputType === 'insertText' && /^\d\d$/.test(field.value.trim())) {
                 focusField(next);
                 movedTo = next;
             }
         });
-        // Several numbers pasted fill this field and the ones after it; what is left over stays in
-        // the last field, where the engine judges it with the rest.
-        field.addEventListener('paste', (event) => {
-            const numbers = pastedNumbers(event.clipboardData.getData('text'));
-            if (numbers.length < 2) return;
-            event.preventDefault();
-            const targets = fields.slice(index, index + numbers.length);
-            targets.forEach((target, offset) => {
-                const last = target === fields.at(-1);
-                target.value = last ? numbers.slice(offset).join(' ') : numbers[offset];
-            });
-            markEnterKeys();
-            focusField(fields[Math.min(index + numbers.length, fields.length - 1)]);
-        });
+        field.addEventListener('paste', (event) => pasteNumbers(event, index));
     });
 
     addEventListener('popstate', () => {
-        if (entry.open) {
-            entry.close();
-        }
+        const view = history.state ?? {};
         if (location.hash.slice(1) !== shown?.address) {
-            showAddress(engine);
+            showAddress(engine, view.solution);
+        } else if (shown) {
+            showSolution(view.solution ?? shown.opensSolved);
+        }
+        if (view.form && !entry.open) {
+            openForm();
+        } else if (!view.form) {
+            if (entry.open) entry.close();
+            rememberView({ typed });
         }
     });
 
     showAddress(engine);
+    rememberView({ solution: shown ? solutionShown : undefined });
     generate.disabled = false;
     decode.disabled = false;
+    if (history.state?.form) {
+        openForm();
+    }
     // The worker waits until the case is on screen.
     requestAnimationFrame(() => setTimeout(watchForUpdates));
 }
 
 // Offline use needs the worker; without one (a page opened from a file) the page still works. A new
-// build of the site waits until the person chooses to reload into it.
+// build of the site waits until the person chooses to reload into it, in any tab; a tab that comes
+// back to the foreground asks whether there is one.
 async function watchForUpdates() {
     const workers = navigator.serviceWorker;
     const registration = await workers?.register('sw.js').catch(() => null);
@@ -372,6 +489,11 @@ async function watchForUpdates() {
     const offer = (worker) => {
         byId('update').hidden = false;
         byId('update-reload').onclick = () => {
+            // Another tab may have let the new build take over already.
+            if (worker.state !== 'installed') {
+                location.reload();
+                return;
+            }
             reloading = true;
             worker.postMessage('take-over');
         };
@@ -385,6 +507,9 @@ async function watchForUpdates() {
             if (worker.state === 'installed' && workers.controller) offer(worker);
         });
     });
+    document.addEventListener('visibilitychange', () => {
+        if (document.visibilityState === 'visible') registration.update().catch(() => {});
+    });
 }
 
-start().finally(() => document.body.classList.remove('loading'));
+start();

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Serves the site (build/web/site) as docs/deploying.md asks of any host, for ./run.sh --web and
 the browser tests: each file's type, its brotli or gzip form where the browser takes one, the
-headers that keep it from being framed or sniffed, and cache headers for a site whose engine
-carries its content's hash in its name. Logs one line per request: method, path, status, bytes
+headers that keep it from being framed or sniffed, cache headers for a site whose engine carries
+its content's hash in its name, and with the page, a preload of that engine. Logs one line per request: method, path, status, bytes
 of the body.
 
 Usage: serve.py <folder> [port] [address]   (port 0: one the system picks; it prints the address)
@@ -51,6 +51,15 @@ def accepted_encodings(header):
     return accepted
 
 
+def engine_preload(folder):
+    """The page asks for its engine first thing; this header lets the browser ask as soon as the
+    page's headers arrive, before the page is parsed."""
+    engines = [name for name in os.listdir(folder) if name.endswith(".wasm") and HASHED.search(name)]
+    if len(engines) != 1:
+        return {}
+    return {"Link": f"<{engines[0]}>; rel=preload; as=fetch; crossorigin"}
+
+
 class SiteHandler(BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
     # Headers and body go out as separate writes; without this each would wait for an ACK.
@@ -95,6 +104,8 @@ class SiteHandler(BaseHTTPRequestHandler):
         headers["Cache-Control"] = (
             "public, max-age=31536000, immutable" if HASHED.search(file) else "no-cache"
         )
+        if os.path.basename(file) == "index.html":
+            headers.update(engine_preload(os.path.dirname(file)))
         if self.headers.get("If-None-Match") == tag:
             return self.send(HTTPStatus.NOT_MODIFIED, headers, b"", with_body)
         with open(sent, "rb") as opened:

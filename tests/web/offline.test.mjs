@@ -198,6 +198,7 @@ const answer = (url, path, encodings) =>
                 policy: headers['content-security-policy'],
                 sniffing: headers['x-content-type-options'],
                 permissions: headers['permissions-policy'],
+                preload: headers.link,
             });
         }).on('error', reject);
     });
@@ -217,7 +218,8 @@ async function serveWithNginx() {
     const port = await freePort();
     const example = readFileSync(`${repo}web/nginx.conf`, 'utf8')
         .replace(/^ {4}listen .*;$/m, `    listen 127.0.0.1:${port};`)
-        .replace(/^ {4}root .*;$/m, `    root ${site};`);
+        .replace(/^ {4}root .*;$/m, `    root ${site};`)
+        .replace(/^include .*\/nginx-preload.conf;$/m, `include ${site}/nginx-preload.conf;`);
     writeFileSync(join(folder, 'site.conf'), example);
     writeFileSync(
         join(folder, 'nginx.conf'),
@@ -254,6 +256,7 @@ async function serveWithNginx() {
 test('run.sh’s server and the nginx example send the same types, forms and headers', async () => {
     const engine = readdirSync(site).find((file) => file.endsWith('.wasm'));
     const forever = 'public, max-age=31536000, immutable';
+    const preload = `<${engine}>; rel=preload; as=fetch; crossorigin`;
     const policy = "frame-ancestors 'none'";
     const html = 'text/html; charset=utf-8';
     const script = 'text/javascript; charset=utf-8';
@@ -269,6 +272,7 @@ test('run.sh’s server and the nginx example send the same types, forms and hea
         ['icons/schattwerk-192.png', 'br', 200, 'image/png', undefined, 'no-cache'],
         ['gibt-es-nicht', 'br', 404, html, undefined, 'no-cache'],
         ['help', 'br', 301, 'text/html', undefined, 'no-cache'],
+        ['nginx-preload.conf', 'br', 404, html, undefined, 'no-cache'],
     ];
     const permissions =
         'camera=(), microphone=(), geolocation=(), payment=(), usb=(), serial=(), hid=(), ' +
@@ -280,6 +284,7 @@ test('run.sh’s server and the nginx example send the same types, forms and hea
                 const got = await answer(server.url, path, encodings);
                 const wanted = { status, type, encoding, cache, policy, permissions };
                 wanted.sniffing = 'nosniff';
+                wanted.preload = path === '' ? preload : undefined;
                 assert.deepEqual(got, wanted, `${server.url}${path}`);
             }
         }

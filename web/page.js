@@ -475,7 +475,10 @@
         });
 
         showAddress(engine);
-        rememberView({ solution: shown ? solutionShown : undefined });
+        // A reload shows the solution as a first visit does; the entry remembers what it shows.
+        if (history.state?.solution !== undefined && history.state.solution !== solutionShown) {
+            rememberView({ solution: solutionShown });
+        }
         generate.disabled = false;
         decode.disabled = false;
         if (history.state?.form) {

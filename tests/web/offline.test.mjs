@@ -162,7 +162,14 @@ test('an engine that fails or does not come is said at the top, with "Neu laden"
     for (const [failure, text] of failures) {
         engine = failure;
         await page.goto(shared.url(`?${failure}#fall=42`));
-        const reload = await page.waitForSelector('#message button');
+        // The wait may run out before a slow failure comes; then the failure's own text follows.
+        const said = `${text} Neu laden`;
+        await page.waitForFunction(
+            (t) => document.getElementById('message').textContent === t,
+            {},
+            said,
+        );
+        const reload = await page.$('#message button');
         const shown = await page.evaluate(() => ({
             message: document.getElementById('message').textContent,
             drawn: ['h1', '#rows', '#generate'].every((selector) =>
@@ -173,7 +180,7 @@ test('an engine that fails or does not come is said at the top, with "Neu laden"
                 document.getElementById('rows').getBoundingClientRect().top,
             disabled: document.getElementById('generate').disabled,
         }));
-        const expected = { message: `${text} Neu laden`, drawn: true, onTop: true, disabled: true };
+        const expected = { message: said, drawn: true, onTop: true, disabled: true };
         assert.deepEqual(shown, expected, failure);
         if (failure === 'held') {
             engine = 'sent';

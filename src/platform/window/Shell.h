@@ -22,8 +22,11 @@ bool StartDetached(const std::string& program, const std::vector<std::string>& a
 bool StartWatched(const std::string& program, const std::vector<std::string>& arguments,
                   std::function<void(bool exitedWithZero)> onEnded);
 
-// Shows `request`, a topic of the compiled help file `file`, in a viewer; false when the file does
-// not exist or no viewer is installed.
-bool OpenCompiledHelp(const std::string& file, const std::string& request);
+class Dialog;
+
+// Shows `request`, a topic of the compiled help file `file`, in a viewer owned by `owner` where
+// the system has owners (else by none); false when the file does not exist or no viewer is
+// installed.
+bool OpenCompiledHelp(const std::string& file, const std::string& request, const Dialog* owner);
 
 }  // namespace platform

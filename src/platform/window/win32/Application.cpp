@@ -45,6 +45,7 @@ int RunApplication(int /*argc*/, char** /*argv*/, Application& application,
         }
     }
     const int code = application.ExitInstance();
+    CloseCompiledHelp();
     CoUninitialize();
     return code;
 }

@@ -314,7 +314,9 @@
         sayAtField(next, [`${found} ${correct}`], false);
     }
 
+    // The failure replaces the note that the engine is loading.
     function failedToStart(text) {
+        caseLine.textContent = '';
         say(text, reloadButton());
     }
 

@@ -172,6 +172,7 @@ test('an engine that fails or does not come is said at the top, with "Neu laden"
         const reload = await page.$('#message button');
         const shown = await page.evaluate(() => ({
             message: document.getElementById('message').textContent,
+            loadingNote: document.getElementById('case-number').textContent,
             drawn: ['h1', '#rows', '#generate'].every((selector) =>
                 document.querySelector(selector).checkVisibility(),
             ),
@@ -180,7 +181,13 @@ test('an engine that fails or does not come is said at the top, with "Neu laden"
                 document.getElementById('rows').getBoundingClientRect().top,
             disabled: document.getElementById('generate').disabled,
         }));
-        const expected = { message: said, drawn: true, onTop: true, disabled: true };
+        const expected = {
+            message: said,
+            loadingNote: '',
+            drawn: true,
+            onTop: true,
+            disabled: true,
+        };
         assert.deepEqual(shown, expected, failure);
         if (failure === 'held') {
             engine = 'sent';

@@ -2,8 +2,8 @@
 """Serves the site (build/web/site) as docs/deploying.md asks of any host, for ./run.sh --web and
 the browser tests: each file's type, its brotli or gzip form where the browser takes one, the
 headers that keep it from being framed or sniffed, cache headers for a site whose engine carries
-its content's hash in its name, and with the page, a preload of that engine. Logs one line per request: method, path, status, bytes
-of the body.
+its content's hash in its name, and with the page, a preload of that engine. Logs one line per
+request: method, path, status, bytes of the body.
 
 Usage: serve.py <folder> [port] [address]   (port 0: one the system picks; it prints the address)
 """
@@ -54,7 +54,8 @@ def accepted_encodings(header):
 def engine_preload(folder):
     """The page asks for its engine first thing; this header lets the browser ask as soon as the
     page's headers arrive, before the page is parsed."""
-    engines = [name for name in os.listdir(folder) if name.endswith(".wasm") and HASHED.search(name)]
+    engines = [name for name in os.listdir(folder)
+               if name.endswith(".wasm") and HASHED.search(name)]
     if len(engines) != 1:
         return {}
     return {"Link": f"<{engines[0]}>; rel=preload; as=fetch; crossorigin"}

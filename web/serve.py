@@ -12,6 +12,7 @@ import html
 import os
 import re
 import sys
+import threading
 import urllib.parse
 from http import HTTPStatus
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
@@ -59,6 +60,10 @@ def engine_preload(folder):
     if len(engines) != 1:
         return {}
     return {"Link": f"<{engines[0]}>; rel=preload; as=fetch; crossorigin"}
+
+
+# One request's log line at a time.
+LOG_LOCK = threading.Lock()
 
 
 class SiteHandler(BaseHTTPRequestHandler):
@@ -137,7 +142,9 @@ class SiteHandler(BaseHTTPRequestHandler):
         self.end_headers()
         if with_body:
             self.wfile.write(body)
-        print(f"{self.command} {self.path} {status.value} {len(body)}", flush=True)
+        # The line and its end are separate writes, which answers on other threads could split.
+        with LOG_LOCK:
+            print(f"{self.command} {self.path} {status.value} {len(body)}", flush=True)
 
     def log_message(self, format, *args):
         pass

@@ -50,9 +50,12 @@ make_artifacts() {
 # The Windows build runs the version block's check under Wine, whose server and display belong
 # to the clone's prefix and go with it.
 end_wine() {
-    local prefix="$1/build/windows/wine-prefix"
+    local prefix="$1/build/windows/wine-prefix" display
     [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
-    [ -f "$prefix.display" ] && kill "$(cut -d' ' -f2 "$prefix.display")" 2>/dev/null || true
+    [ -f "$prefix.display" ] || return 0
+    # Only while the number is still that display's, not another process's by now.
+    display=$(cut -d' ' -f2 "$prefix.display")
+    [ "$(ps -o comm= -p "$display")" != Xvfb ] || kill "$display"
 }
 
 # logged <log> <command...>: the command in a subshell that stops at its first failure, with its

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test, the Windows build's under Wine and the
 # web page's in headless Chromium included. CI sets CI=1 to turn warnings into errors and to add
-# the sanitizer build and the bounded fuzz runs, which `./test.sh --hardening` adds too.
+# the sanitizer build and the bounded fuzz runs, which `./test.sh --hardening` adds too; CI also
+# checks that a second build of the commit, from a clone elsewhere, gives the same artifacts as
+# these builds, byte for byte.
 set -euo pipefail
 cd "$(dirname "$0")"
 preset=dev
@@ -27,3 +29,4 @@ if [ -n "$hardening" ]; then
     scripts/build.sh fuzz
     ctest --preset fuzz --parallel "$(nproc)"
 fi
+[ -z "${CI:-}" ] || scripts/reproduce.sh --this-build

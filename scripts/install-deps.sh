@@ -11,8 +11,13 @@ build_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 # What the tests use beyond the build: the validators and packaging tools for the installed tree
-# and the package, and clang with its sanitizer and fuzzer runtime.
-test_packages=(desktop-file-utils appstream lintian dpkg-dev file clang libclang-rt-14-dev)
+# and the package, clang with its sanitizer and fuzzer runtime, and for scripts/reproduce.sh the
+# locales' sources (its second build runs in a German locale) and diffoscope, which tells how
+# two builds differ.
+test_packages=(
+    desktop-file-utils appstream lintian dpkg-dev file clang libclang-rt-14-dev
+    locales diffoscope-minimal
+)
 # The benchmarks, and the Windows build's start-up and screenshots on a desktop of their own: a
 # window manager, xev to see windows mapped, xdotool to find and drive them, ImageMagick's import.
 bench_packages=(hyperfine valgrind xvfb time openbox x11-utils xdotool imagemagick)
@@ -25,10 +30,11 @@ command -v npm >/dev/null || browser_packages+=(npm)
 # The Windows build: mingw-w64's posix-threads compilers (with windres and the Windows headers),
 # the header-only libraries, Debian's GoogleTest source, which they build, Wine, which runs the tests
 # on a virtual display (Xvfb) with Wine's own fonts for the dialogs, and msitools with wixl for the
-# installer, whose test looks for the installed program's window (xwininfo, from x11-utils).
+# installer, whose test looks for the installed program's window (xwininfo, from x11-utils),
+# and Python, which writes the zip.
 windows_packages=(
     cmake ninja-build g++-mingw-w64-x86-64-posix libcli11-dev nlohmann-json3-dev googletest
-    wine wine64 fonts-wine xvfb msitools wixl x11-utils
+    wine wine64 fonts-wine xvfb msitools wixl x11-utils python3
 )
 
 mode="${1:-build}"

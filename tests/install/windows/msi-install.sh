@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # The Windows installer under Wine, in a prefix of the test's own copied from the build's: installs
 # the MSI without a dialog, checks the folder in Program Files against the portable zip, the
-# Start-menu shortcut and the entry in the installed programs; starts the program from the
-# shortcut and waits for its window on an X server of the test's own; uninstalls it and checks
-# that nothing of it is left.
+# Start-menu shortcut and the entry in the installed programs; installs over it an installer of
+# the same version built as from a later commit, which must take its place: the same checks, and
+# its entry the only one; starts the program from the shortcut and waits for its window on an X
+# server of the test's own; uninstalls it and checks that nothing of it is left.
 # Usage: msi-install.sh <run-in-wine.sh> <build's Wine prefix> <work folder> <cmake>
 #                       <package path without .msi or .zip> <product name> <version> <publisher>
+#                       <the later commit's installer>
 set -euo pipefail
 run_in_wine="$1" build_prefix="$2" work="$3" cmake="$4" package="$5"
-product="$6" version="$7" publisher="$8"
+product="$6" version="$7" publisher="$8" later="$9"
 
 fail() {
     echo "FAILED: $*"
@@ -37,7 +39,9 @@ mkdir -p "$work"
 # The build's prefix is made on first use, under a lock, which the copy also takes.
 "$run_in_wine" "$build_prefix" cmd /c exit
 flock "$build_prefix.lock" cp -a "$build_prefix" "$work/prefix"
-rm -f "$work/prefix/.made"
+# Without the scratch files of the tests that run beside this one in the build's prefix, which
+# would count as left behind.
+rm -rf "$work/prefix/.made" "$work/prefix/drive_c/users/"*/Temp/*
 
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe="
 # Wine's output goes to a log, and no process that Wine starts keeps CTest's output pipe.
@@ -55,28 +59,44 @@ wait_for test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.
 export DISPLAY=":$(cat "$work/display")"
 quietly wineserver -p
 
-msi="Z:${package//\//\\}.msi"
+windows_path() {
+    echo "Z:${1//\//\\}"
+}
 drive_c="$WINEPREFIX/drive_c"
 folder="$drive_c/Program Files/$product"
 # The Start menu's shortcut: the machine's, which Wine's installer puts in the user's menu.
 shortcut_pattern="*/Start Menu/Programs/$product.lnk"
-code=$(msiinfo export "$package.msi" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p')
-[ -n "$code" ] || fail "the installer has no product code"
-entry="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$code"
-
-quietly wine msiexec /i "$msi" /qn || fail "msiexec /i failed: $(tail -n 20 "$work/wine.log")"
+uninstall_entries="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall"
+product_code() {
+    msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p'
+}
+code=$(product_code "$package.msi")
+later_code=$(product_code "$later")
+[ -n "$code" ] && [ -n "$later_code" ] && [ "$code" != "$later_code" ] ||
+    fail "the installers need product codes of their own: \"$code\", \"$later_code\""
 
 mkdir "$work/zip"
 (cd "$work/zip" && "$cmake" -E tar xf "$package.zip")
-diff -r "$work/zip" "$folder" || fail "the installed folder is not what the portable zip holds"
-shortcut=$(find "$drive_c" -path "$shortcut_pattern")
-[ -f "$shortcut" ] || fail "no single shortcut $shortcut_pattern: $shortcut"
-values=$(wine reg query "$entry" </dev/null 2>>"$work/wine.log" | tr -d '\r') ||
-    fail "no uninstall entry $entry"
-for expected in "DisplayName REG_SZ $product" "DisplayVersion REG_SZ $version" \
-    "Publisher REG_SZ $publisher"; do
-    tr -s ' ' <<<"$values" | grep -qxF " $expected" || fail "the uninstall entry lacks $expected"
-done
+# Installs the given installer and checks that it is the one installation of the program.
+install_and_check() {
+    local installer="$1" code="$2" values
+    quietly wine msiexec /i "$(windows_path "$installer")" /qn ||
+        fail "msiexec /i $installer failed: $(tail -n 20 "$work/wine.log")"
+    diff -r "$work/zip" "$folder" || fail "the installed folder is not what the portable zip holds"
+    shortcut=$(find "$drive_c" -path "$shortcut_pattern")
+    [ -f "$shortcut" ] || fail "no single shortcut $shortcut_pattern: $shortcut"
+    values=$(wine reg query "$uninstall_entries\\$code" </dev/null 2>>"$work/wine.log" |
+        tr -d '\r' | tr -s ' ') || fail "no uninstall entry $code"
+    for expected in "DisplayName REG_SZ $product" "DisplayVersion REG_SZ $version" \
+        "Publisher REG_SZ $publisher" "NoModify REG_DWORD 0x1"; do
+        grep -qxF " $expected" <<<"$values" || fail "the uninstall entry lacks $expected"
+    done
+    entries=$(wine reg query "$uninstall_entries" /s </dev/null 2>>"$work/wine.log" |
+        tr -d '\r' | tr -s ' ' | grep -cxF " DisplayName REG_SZ $product") || true
+    [ "$entries" -eq 1 ] || fail "the installed programs list $product $entries times"
+}
+install_and_check "$package.msi" "$code"
+install_and_check "$later" "$later_code"
 
 # The shortcut opens the installed program, whose window shows and stays.
 quietly wine start /unix "$shortcut" || fail "the shortcut opens nothing"
@@ -99,17 +119,18 @@ window || fail "the program's window closed by itself"
 quietly wineserver -k
 quietly wineserver -w || true
 
-quietly wine msiexec /x "$msi" /qn || fail "msiexec /x failed: $(tail -n 20 "$work/wine.log")"
+quietly wine msiexec /x "$(windows_path "$later")" /qn ||
+    fail "msiexec /x failed: $(tail -n 20 "$work/wine.log")"
 [ ! -e "$folder" ] || fail "$folder is left after uninstalling"
 [ ! -e "$shortcut" ] || fail "the shortcut is left after uninstalling"
-left=$(find "$drive_c" -iname "*schattwerk*" -o -iname "*$code*")
+left=$(find "$drive_c" -iname "*schattwerk*" -o -iname "*$code*" -o -iname "*$later_code*")
 [ -z "$left" ] || fail "left after uninstalling: $left"
 # The machine's registry, written out as the server ends: no uninstall entry, nothing else of it.
 quietly wineserver -k
 quietly wineserver -w
-left=$(grep -iF -e "$product" -e "$code" "$WINEPREFIX/system.reg") &&
+left=$(grep -iF -e "$product" -e "$code" -e "$later_code" "$WINEPREFIX/system.reg") &&
     fail "left in the machine's registry after uninstalling: $left"
 finish
 trap - EXIT
 rm -rf "$work"
-echo "Installed, started and uninstalled $package.msi"
+echo "Installed $package.msi, then $later over it, started and uninstalled it"

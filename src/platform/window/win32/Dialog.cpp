@@ -8,7 +8,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -17,6 +16,7 @@
 #include "platform/module/win32/WideText.h"
 #include "platform/window/Backend.h"
 #include "platform/window/Dialog.h"
+#include "platform/window/DialogLayout.h"
 #include "platform/window/WaitCursor.h"
 #include "platform/window/win32/Accessible.h"
 #include "platform/window/win32/DialogTemplateWriter.h"
@@ -28,13 +28,6 @@ namespace {
 
 constexpr int kSmallIconSide = 16;
 constexpr int kLargeIconSide = 32;
-
-// The dialogs running now, innermost last; their key hooks see the keys of their windows.
-struct RunningDialog {
-    HWND hwnd;
-    std::function<bool(const KeyPress&)> keyHook;
-};
-std::vector<RunningDialog> running;
 
 PixelRect ToPixelRect(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
@@ -164,7 +157,6 @@ class Dialog::Window {
   public:
     explicit Window(Dialog& owner) : owner(owner) {}
     ~Window() {
-        std::erase_if(running, [this](const RunningDialog& entry) { return entry.hwnd == hwnd; });
         if (hwnd != nullptr) {
             DestroyWindow(hwnd);
         }
@@ -233,6 +225,11 @@ class Dialog::Window {
         return {rect.right - rect.left, rect.bottom - rect.top};
     }
 
+    static void Place(HWND control, const PixelRect& rect, int shift) {
+        SetWindowPos(control, nullptr, rect.left + shift, rect.top, rect.Width(), rect.Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
     // The rectangle of a control in the client area.
     PixelRect ClientRectOf(HWND control) const {
         RECT rect{};
@@ -241,21 +238,20 @@ class Dialog::Window {
         return ToPixelRect(rect);
     }
 
-    // Gives the template's controls, `made` in its order, the room their texts need in the
-    // dialog's font, returning the client area's width: each button as wide as its text, the
-    // caption whole in the title bar within the screen, and a label's text on the line of the
-    // field in its row.
-    int FitTexts(const std::vector<HWND>& made, int clientWidth) const {
+    // Gives the texts of the template's controls the room they need in the dialog's font,
+    // returning the client area's width: each button as wide as its text, the caption whole in
+    // the title bar within the screen, and a label's text on the line of the field in its row.
+    // The controls are found by id; those without one only move with the rest.
+    int FitTexts(int clientWidth) const {
         const DialogTemplate& dialog = *owner.dialogTemplate;
         const auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
         const int buttonMargin = owner.MapDialogRect({0, 0, 8, 0}).Width();
         std::vector<PixelRect> rects;
         std::vector<int> needed;
-        for (std::size_t i = 0; i < made.size(); ++i) {
-            rects.push_back(ClientRectOf(made[i]));
-            needed.push_back(IsButton(dialog.controls[i])
-                                 ? OneLineTextWidth(font, dialog.controls[i].text) + buttonMargin
-                                 : 0);
+        for (const ControlTemplate& control : dialog.controls) {
+            rects.push_back(owner.MapDialogRect(control.rect));
+            needed.push_back(IsButton(control) ? OneLineTextWidth(font, control.text) + buttonMargin
+                                               : 0);
         }
         const int frame = WindowSizeFor(0, 0).cx;
         const int captionRoom = dialog.styles & DialogCaption
@@ -263,19 +259,29 @@ class Dialog::Window {
                                                backend::WorkAreaFor(owner.parent).Width()) -
                                           frame
                                     : 0;
-        const int width = backend::GiveTextsRoom(rects, needed, clientWidth, captionRoom);
-        for (std::size_t i = 0; i < made.size(); ++i) {
-            const std::optional<std::size_t> field = backend::FieldInRow(dialog.controls, i);
-            if (field && *field < made.size()) {
-                const int shift = rects[*field].top + TextTopWithin(made[*field]) -
-                                  TextTopWithin(made[i]) - rects[i].top;
-                rects[i].top += shift;
-                rects[i].bottom += shift;
-            }
-            SetWindowPos(made[i], nullptr, rects[i].left, rects[i].top, rects[i].Width(),
-                         rects[i].Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        const backend::TextRoom room =
+            backend::GiveTextsRoom(rects, needed, clientWidth, captionRoom);
+        for (HWND child = GetWindow(hwnd, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            Place(child, ClientRectOf(child), room.shift);
         }
-        return width;
+        for (std::size_t i = 0; i < rects.size(); ++i) {
+            HWND control = Item(dialog.controls[i].id);
+            if (control == nullptr) {
+                continue;
+            }
+            PixelRect rect = ClientRectOf(control);
+            rect.right = rect.left + std::max(rect.Width(), rects[i].Width());
+            const std::optional<std::size_t> field = backend::FieldInRow(dialog.controls, i);
+            if (HWND fieldControl = field ? Item(dialog.controls[*field].id) : nullptr) {
+                const int shift = ClientRectOf(fieldControl).top + TextTopWithin(fieldControl) -
+                                  TextTopWithin(control) - rect.top;
+                rect.top += shift;
+                rect.bottom += shift;
+            }
+            Place(control, rect, 0);
+        }
+        return room.clientWidth;
     }
 
     static INT_PTR CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -288,6 +294,22 @@ class Dialog::Window {
         return window != nullptr ? window->Handle(message, wParam, lParam) : FALSE;
     }
 
+    // A key for a running dialog's windows goes to the dialog's key hook, then whatever is for
+    // them to dialog navigation; true when either took the message.
+    static bool TakeForDialog(MSG& message) {
+        Dialog* dialog = RunningDialogOf(message.hwnd);
+        if (dialog == nullptr) {
+            return false;
+        }
+        if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) &&
+            dialog->PreTranslateKey({static_cast<int>(message.wParam), ModifiersNow()})) {
+            return true;
+        }
+        // The hook may have ended the dialog, or run others: its window stays until its run ends.
+        HWND window = ToHwnd(dialog->Handle());
+        return window != nullptr && IsDialogMessageW(window, &message);
+    }
+
     Dialog& owner;
     HWND hwnd = nullptr;
     HWND ownerWindow = nullptr;  // disabled while this dialog runs
@@ -298,6 +320,18 @@ class Dialog::Window {
     std::vector<HICON> ownedIcons;
 
   private:
+    // The innermost running dialog whose window is `target` or holds it.
+    static Dialog* RunningDialogOf(HWND target) {
+        const std::vector<Dialog*>& running = Dialog::Running();
+        for (auto dialog = running.rbegin(); dialog != running.rend(); ++dialog) {
+            HWND window = ToHwnd((*dialog)->Handle());
+            if (window != nullptr && (window == target || IsChild(window, target))) {
+                return *dialog;
+            }
+        }
+        return nullptr;
+    }
+
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         switch (message) {
             case WM_COMMAND:
@@ -335,7 +369,7 @@ class Dialog::Window {
             case WM_SETCURSOR:
                 if (IsWaitCursorShown()) {
                     const bool waitsForUser =
-                        NormalCursorDepth() > 0 && running.back().hwnd == hwnd;
+                        NormalCursorDepth() > 0 && Dialog::Foremost() == &owner;
                     SetCursor(LoadCursorW(nullptr, waitsForUser ? IDC_ARROW : IDC_WAIT));
                     SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, TRUE);
                     return TRUE;
@@ -401,12 +435,11 @@ void Dialog::BuildWindow() {
         return;
     }
     // The system made the template's controls in its order.
-    std::vector<HWND> made;
+    std::size_t made = 0;
     for (HWND child = GetWindow(w.hwnd, GW_CHILD);
-         child != nullptr && made.size() < dialogTemplate->controls.size();
+         child != nullptr && made < dialogTemplate->controls.size();
          child = GetWindow(child, GW_HWNDNEXT)) {
-        w.Adopt(dialogTemplate->controls[made.size()], child);
-        made.push_back(child);
+        w.Adopt(dialogTemplate->controls[made++], child);
     }
     if (const MenuTemplate* menuTemplate = Resources::Menu(dialogTemplate->menuId)) {
         HMENU menu = CreateMenu();
@@ -425,7 +458,7 @@ void Dialog::BuildWindow() {
     // one line or, in a narrow window, more.
     // A sizable dialog's size to open with is its least.
     const PixelRect client = MapDialogRect({0, 0, dialogTemplate->width, dialogTemplate->height});
-    const int width = w.FitTexts(made, client.Width());
+    const int width = w.FitTexts(client.Width());
     w.minimumWindow = w.WindowSizeFor(width, client.Height());
     SetWindowPos(w.hwnd, nullptr, 0, 0, w.minimumWindow.cx, w.minimumWindow.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -434,7 +467,6 @@ void Dialog::BuildWindow() {
     w.minimumWindow.cy += client.Height() - sized.Height();
     SetWindowPos(w.hwnd, nullptr, 0, 0, w.minimumWindow.cx, w.minimumWindow.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    running.push_back({w.hwnd, [this](const KeyPress& key) { return PreTranslateKey(key); }});
 }
 
 void Dialog::ShowWindow() {
@@ -703,26 +735,10 @@ WindowHandle Dialog::ItemHandle(int id) const {
 }
 
 void HandleMessage(MSG& message) {
-    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
-        for (auto entry = running.rbegin(); entry != running.rend(); ++entry) {
-            if (entry->hwnd == message.hwnd || IsChild(entry->hwnd, message.hwnd)) {
-                // The hook may end and destroy the dialog: it runs on a copy.
-                const std::function<bool(const KeyPress&)> hook = entry->keyHook;
-                if (hook({static_cast<int>(message.wParam), ModifiersNow()})) {
-                    return;
-                }
-                break;
-            }
-        }
+    if (!Dialog::Window::TakeForDialog(message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
     }
-    for (auto entry = running.rbegin(); entry != running.rend(); ++entry) {
-        if ((entry->hwnd == message.hwnd || IsChild(entry->hwnd, message.hwnd)) &&
-            IsDialogMessageW(entry->hwnd, &message)) {
-            return;
-        }
-    }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
 }
 
 void HandlePendingMessages() {

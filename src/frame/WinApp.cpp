@@ -95,11 +95,6 @@ void WinApp::CreateSettings() {
     settings = std::move(store);
 }
 
-void WinApp::SetMainWindow(platform::Dialog* window) {
-    SetMainWnd(window);
-    mainWindow = window;
-}
-
 void WinApp::DisplayHelp(std::string_view topic) {
     if (useBrowserHelp) {
         DisplayBrowserHelp(topic);

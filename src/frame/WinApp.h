@@ -32,7 +32,8 @@ class WinApp : public platform::Application {
     bool InitInstance() override;
     // Sets the paths and names from the executable's path; false when it could not be found.
     virtual bool SetUpPaths();
-    void SetMainWindow(platform::Dialog* window);
+    // The owner of message boxes and of compiled help; RunModal puts the dialog it runs here.
+    void SetMainWindow(platform::Dialog* window) { mainWindow = window; }
     // Makes a new settings store under the registry key name, in place of any former one.
     void CreateSettings();
 

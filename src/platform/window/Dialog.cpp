@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/window/Application.h"
 #include "platform/window/Backend.h"
 #include "platform/window/DataExchange.h"
 
@@ -56,10 +55,6 @@ int Dialog::DoModal() {
         }
     }
     OnDestroy();
-    if (Application* application = Application::Current();
-        application != nullptr && application->MainWnd() == this) {
-        application->SetMainWnd(nullptr);
-    }
     window.reset();
     itemIcons.clear();
     windowIcon = {};

@@ -118,14 +118,6 @@ std::optional<std::string> FindOpener(const std::string& file) {
     return found > 32 ? std::optional(Narrowed(program)) : std::nullopt;
 }
 
-bool StartDetached(const std::string& program, const std::vector<std::string>& arguments) {
-    HANDLE process = Start(program, arguments);
-    if (process != nullptr) {
-        CloseHandle(process);
-    }
-    return process != nullptr;
-}
-
 bool StartWatched(const std::string& program, const std::vector<std::string>& arguments,
                   std::function<void(bool exitedWithZero)> onEnded) {
     HANDLE process = Start(program, arguments);

@@ -91,9 +91,9 @@ class WinApp : public platform::Application {
     platform::Dialog* mainWindow = nullptr;
     bool useBrowserHelp = false;
     HelpTopicMap helpMap;
-    MessageHelpCallback helpCallback = &WinApp::OnMessageHelp;
+    const MessageHelpCallback helpCallback = &WinApp::OnMessageHelp;
     std::uint32_t messageContext = 0;
-    void* callbackData = this;
+    void* const callbackData = this;
     std::string modulePath;
     std::string moduleDir;
     std::string helpDir;

@@ -64,6 +64,13 @@ code=$(msiinfo export "$package.msi" Property | tr -d '\r' | sed -n 's/^ProductC
 [ -n "$code" ] || fail "the installer has no product code"
 entry="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$code"
 
+# What bears its names before it is installed: the copied prefix holds the scratch folders of the
+# tests that ran in the build's prefix meanwhile.
+traces() {
+    find "$drive_c" -iname "*schattwerk*" -o -iname "*$code*" | sort
+}
+before=$(traces)
+
 quietly wine msiexec /i "$msi" /qn || fail "msiexec /i failed: $(tail -n 20 "$work/wine.log")"
 
 mkdir "$work/zip"
@@ -102,7 +109,7 @@ quietly wineserver -w || true
 quietly wine msiexec /x "$msi" /qn || fail "msiexec /x failed: $(tail -n 20 "$work/wine.log")"
 [ ! -e "$folder" ] || fail "$folder is left after uninstalling"
 [ ! -e "$shortcut" ] || fail "the shortcut is left after uninstalling"
-left=$(find "$drive_c" -iname "*schattwerk*" -o -iname "*$code*")
+left=$(comm -13 <(echo "$before") <(traces))
 [ -z "$left" ] || fail "left after uninstalling: $left"
 # The machine's registry, written out as the server ends: no uninstall entry, nothing else of it.
 quietly wineserver -k

@@ -225,11 +225,6 @@ class Dialog::Window {
         return {rect.right - rect.left, rect.bottom - rect.top};
     }
 
-    static void Place(HWND control, const PixelRect& rect, int shift) {
-        SetWindowPos(control, nullptr, rect.left + shift, rect.top, rect.Width(), rect.Height(),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-
     // The rectangle of a control in the client area.
     PixelRect ClientRectOf(HWND control) const {
         RECT rect{};
@@ -263,7 +258,9 @@ class Dialog::Window {
             backend::GiveTextsRoom(rects, needed, clientWidth, captionRoom);
         for (HWND child = GetWindow(hwnd, GW_CHILD); child != nullptr;
              child = GetWindow(child, GW_HWNDNEXT)) {
-            Place(child, ClientRectOf(child), room.shift);
+            const PixelRect rect = ClientRectOf(child);
+            SetWindowPos(child, nullptr, rect.left + room.shift, rect.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
         for (std::size_t i = 0; i < rects.size(); ++i) {
             HWND control = Item(dialog.controls[i].id);
@@ -279,7 +276,8 @@ class Dialog::Window {
                 rect.top += shift;
                 rect.bottom += shift;
             }
-            Place(control, rect, 0);
+            SetWindowPos(control, nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
         }
         return room.clientWidth;
     }

@@ -11,6 +11,10 @@ hardening=""
 scripts/install-deps.sh test
 scripts/build.sh "$preset"
 ctest --preset "$preset" --parallel "$(nproc)"
+if [ -n "${CI:-}" ]; then
+    # The command line alone configures and builds where neither Qt nor SQLite can be found.
+    scripts/build.sh cli-only schattwerk
+fi
 # The suites again, built for Windows and run under Wine, with the installer and the zip.
 scripts/build.sh windows
 SCHATTWERK_CLI="$PWD/build/$preset/bin/schattwerk" ctest --preset windows --parallel "$(nproc)"

@@ -1,7 +1,8 @@
 // Arbitrary words as the arguments of `schattwerk` and arbitrary bytes on its standard input. Every
 // run must end with one of the documented exit codes and its output where that code puts it; an
 // output that fills up, as a full disk would, must end in an error rather than in success. Error
-// messages stay short and hold no control character but the line feed, whatever was typed.
+// messages stay short and hold no control character but the line feed and no bidirectional
+// control, whatever was typed.
 #include <cstdint>
 #include <sstream>
 #include <streambuf>
@@ -56,9 +57,20 @@ std::vector<std::string> Split(std::string_view bytes, std::string& input) {
     return words;
 }
 
-// Short, and nothing a terminal would obey: no C0 control but the line feed, no DEL, no C1.
+// The bidirectional controls, which reorder what a terminal shows after them.
+constexpr std::string_view kReordering[] = {"\u061C", "\u200E", "\u200F", "\u202A",
+                                            "\u202B", "\u202C", "\u202D", "\u202E",
+                                            "\u2066", "\u2067", "\u2068", "\u2069"};
+
+// Short, and nothing a terminal would obey: no C0 control but the line feed, no DEL, no C1, and
+// nothing that reorders the line.
 bool HarmlessOnATerminal(std::string_view message) {
     constexpr std::size_t kMaxMessage = 1000;
+    for (const std::string_view reordering : kReordering) {
+        if (message.find(reordering) != std::string_view::npos) {
+            return false;
+        }
+    }
     for (std::size_t i = 0; i < message.size(); ++i) {
         const auto byte = static_cast<unsigned char>(message[i]);
         const auto next = static_cast<unsigned char>(i + 1 < message.size() ? message[i + 1] : 0);

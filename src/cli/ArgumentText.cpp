@@ -2,12 +2,42 @@
 #include "cli/ArgumentText.h"
 
 #include <algorithm>
+#include <array>
 
 namespace schattwerk {
 namespace {
 
 constexpr std::size_t kShownCharacters = 32;
 constexpr std::size_t kShownArguments = 4;
+
+struct CodePointRange {
+    char32_t first;
+    char32_t last;
+};
+
+// Characters that a terminal acts on, draws as nothing or lets reorder the line: C0, DEL and C1
+// (some terminals obey C1 as they do ESC sequences), every format character (Unicode's category
+// Cf: the bidirectional embeddings, overrides and isolates, the marks, zero widths, tags), the
+// line and paragraph separators, and the non-characters U+FDD0..U+FDEF. The other
+// non-characters, the last two of every plane, follow a rule of their own.
+constexpr std::array<CodePointRange, 25> kNotShown{{
+    {0x0000, 0x001F},   {0x007F, 0x009F},   {0x00AD, 0x00AD},   {0x0600, 0x0605},
+    {0x061C, 0x061C},   {0x06DD, 0x06DD},   {0x070F, 0x070F},   {0x0890, 0x0891},
+    {0x08E2, 0x08E2},   {0x180E, 0x180E},   {0x200B, 0x200F},   {0x2028, 0x2029},
+    {0x202A, 0x202E},   {0x2060, 0x2064},   {0x2066, 0x206F},   {0xFDD0, 0xFDEF},
+    {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD}, {0x110CD, 0x110CD},
+    {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0001, 0xE0001},
+    {0xE0020, 0xE007F},
+}};
+
+bool IsShown(char32_t codePoint) {
+    if ((codePoint & 0xFFFE) == 0xFFFE) {
+        return false;
+    }
+    return std::none_of(kNotShown.begin(), kNotShown.end(), [codePoint](const CodePointRange& r) {
+        return codePoint >= r.first && codePoint <= r.last;
+    });
+}
 
 // The length of the well-formed UTF-8 character at the start of `text`, or 0 when its bytes are
 // none: a stray continuation byte, a cut or overlong sequence, a surrogate, beyond U+10FFFF.
@@ -38,12 +68,17 @@ std::size_t CharacterLength(std::string_view text) {
     return length;
 }
 
-// C0 controls, DEL and the C1 controls U+0080..U+009F, which some terminals obey as they do ESC
-// sequences.
-bool IsControl(std::string_view character) {
+// The code point of one well-formed UTF-8 character.
+char32_t CodePoint(std::string_view character) {
     const auto lead = static_cast<unsigned char>(character[0]);
-    return lead < 0x20 || lead == 0x7F ||
-           (lead == 0xC2 && static_cast<unsigned char>(character[1]) <= 0x9F);
+    if (character.size() == 1) {
+        return lead;
+    }
+    char32_t value = lead & (0x7F >> character.size());
+    for (const char byte : character.substr(1)) {
+        value = value << 6 | (static_cast<unsigned char>(byte) & 0x3F);
+    }
+    return value;
 }
 
 }  // namespace
@@ -58,7 +93,7 @@ std::string QuoteArgument(std::string_view text) {
         }
         const std::size_t length = CharacterLength(text);
         const std::string_view character = text.substr(0, std::max<std::size_t>(length, 1));
-        quoted += length == 0 || IsControl(character) ? std::string_view("?") : character;
+        quoted += length != 0 && IsShown(CodePoint(character)) ? character : std::string_view("?");
         text.remove_prefix(character.size());
     }
     return quoted + "\"";

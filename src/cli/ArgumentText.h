@@ -7,10 +7,11 @@
 
 namespace schattwerk {
 
-// `text` in quotation marks, cut after 32 characters (marked "...") and with control characters
-// (C0, DEL and C1) and each byte that is no part of a well-formed UTF-8 character shown as "?",
-// so that a pasted page, an escape sequence or a stray byte neither floods nor drives the
-// terminal.
+// `text` in quotation marks, cut after 32 characters (marked "...") and with "?" for each
+// character that is not printable or that reorders text (controls, format characters such as the
+// bidirectional overrides, line separators, non-characters) and for each byte that is no part of a
+// well-formed UTF-8 character, so that a pasted page, an escape sequence, a right-to-left override
+// or a stray byte neither floods nor drives nor rearranges the terminal.
 std::string QuoteArgument(std::string_view text);
 
 // The first few of `arguments`, each quoted, in their order, then how many more there are:

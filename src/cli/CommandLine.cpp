@@ -62,12 +62,24 @@ bool Flush(std::string& buffer, std::ostream& out) {
     return static_cast<bool>(out);
 }
 
-// Thrown while the arguments are parsed when the program's file gives no version to show.
-struct VersionMissing {};
-
 int WriteFailed(std::ostream& err) {
     err << "schattwerk: die Ausgabe kann nicht geschrieben werden.\n";
     return ExitCaseError;
+}
+
+// The help or the version line: it succeeds only once the text is out.
+int Answer(const std::string& text, std::ostream& out, std::ostream& err) {
+    out << text;
+    return out.flush() ? ExitSuccess : WriteFailed(err);
+}
+
+int AnswerVersion(const std::string& programFile, std::ostream& out, std::ostream& err) {
+    const std::optional<std::string> line = VersionLine(programFile);
+    if (!line) {
+        err << "schattwerk: die Versionsangaben der Programmdatei fehlen.\n";
+        return ExitCaseError;
+    }
+    return Answer(*line + "\n", out, err);
 }
 
 int RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream& err) {
@@ -130,13 +142,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
                    std::ostream& err, InputDevice inputDevice, const std::string& programFile) {
     CLI::App app("Neue Fälle für das Detektivspiel Dornak Schattwerk.", "schattwerk");
     UseGermanTexts(app, argc > 1 ? argv[argc - 1] : "");
-    app.set_version_flag(
-        "--version",
-        [&programFile] {
-            const std::optional<std::string> line = VersionLine(programFile);
-            return line ? *line : throw VersionMissing{};
-        },
-        "Zeigt die Version");
+    app.add_flag(kVersionFlag)->description("Zeigt die Version");
     app.require_subcommand(1);
 
     GenerateOptions generate;
@@ -161,27 +167,23 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         ->type_name("");
     AddFlag(*decodeCommand, "--json", decode.json, "Ein JSON-Objekt in einer Zeile");
 
-    if (const std::optional<std::string> refused = FlagGivenAValue(app, argc, argv)) {
+    switch (RequestOf(app, argc, argv)) {
+        case Request::Help:
+            return Answer(HelpText(app, argc, argv), out, err);
+        case Request::Version:
+            return AnswerVersion(programFile, out, err);
+        case Request::Run:
+            break;
+    }
+    if (const std::optional<std::string> refused = MisreadWords(app, argc, argv)) {
         err << *refused;
         return ExitUsage;
     }
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        const bool helpOrVersion = error.get_exit_code() == 0;
-        if (const std::optional<std::string> refused =
-                helpOrVersion ? NotAlone(app) : std::nullopt) {
-            err << *refused;
-            return ExitUsage;
-        }
-        // --help and --version succeed only once their text is out.
-        if (app.exit(error, out, err) != 0) {
-            return ExitUsage;
-        }
-        return out.flush() ? ExitSuccess : WriteFailed(err);
-    } catch (const VersionMissing&) {
-        err << "schattwerk: die Versionsangaben der Programmdatei fehlen.\n";
-        return ExitCaseError;
+        app.exit(error, out, err);
+        return ExitUsage;
     }
     if (generateCommand->parsed()) {
         return RunGenerate(generate, out, err);

@@ -1,6 +1,7 @@
 // The option library, told to speak German and to quote arguments as the program's own messages do.
 #include "cli/Usage.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <utility>
@@ -47,9 +48,27 @@ const CLI::App* FindCommand(const CLI::App& app, std::string_view name) {
     return nullptr;
 }
 
+// The words that may be options: those before "--", after which each word is an argument.
+std::vector<std::string_view> OptionWords(int argc, const char* const* argv) {
+    std::vector<std::string_view> words;
+    for (int i = 1; i < argc && std::string_view(argv[i]) != "--"; ++i) {
+        words.emplace_back(argv[i]);
+    }
+    return words;
+}
+
+// A word that the library takes for an option: a dash and a name, where a negative number is none.
+bool LooksLikeOption(std::string_view word) {
+    return word.size() > 1 && word[0] == '-' && (word[1] < '0' || word[1] > '9');
+}
+
 std::string GivenCommand(const CLI::App& app) {
     const std::vector<CLI::App*> given = app.get_subcommands();
     return given.empty() ? std::string() : given.front()->get_name();
+}
+
+std::string UnknownOption(std::string_view word) {
+    return "unbekannte Option " + QuoteArgument(word) + ".";
 }
 
 std::string MissingCommand(const CLI::App& app) {
@@ -57,17 +76,29 @@ std::string MissingCommand(const CLI::App& app) {
     if (words.empty()) {
         return "Befehl fehlt (" + CommandNames(app, "oder") + ").";
     }
-    if (words.front().starts_with('-')) {
-        return "unbekannte Option " + QuoteArgument(words.front()) + ".";
+    if (LooksLikeOption(words.front())) {
+        return UnknownOption(words.front());
     }
     return "unbekannter Befehl " + QuoteArgument(words.front()) + " (bekannt sind " +
            CommandNames(app, "und") + ").";
 }
 
-std::string UnexpectedArguments(const CLI::App& app) {
-    const std::vector<std::string> words = app.remaining(true);
+std::string UnexpectedWords(const std::vector<std::string>& words) {
     return (words.size() == 1 ? "unerwartetes Argument " : "unerwartete Argumente ") +
            QuoteArguments(words) + ".";
+}
+
+// An unknown option is named before any other word left over: it is the likelier slip.
+std::string UnexpectedArguments(const CLI::App& app) {
+    const std::vector<std::string> words = app.remaining(true);
+    const auto option = std::find_if(words.begin(), words.end(),
+                                     [](const std::string& word) { return LooksLikeOption(word); });
+    return option != words.end() ? UnknownOption(*option) : UnexpectedWords(words);
+}
+
+bool TakesArguments(const CLI::App& command) {
+    return !command.get_options([](const CLI::Option* option) { return option->get_positional(); })
+                .empty();
 }
 
 // The parsed commands, the program itself first.
@@ -82,7 +113,8 @@ std::vector<const CLI::App*> ParsedCommands(const CLI::App& app) {
 std::optional<std::string> RepeatedOption(const CLI::App& app) {
     for (const CLI::App* command : ParsedCommands(app)) {
         for (const CLI::Option* option : command->get_options()) {
-            if (option->count() > 1) {
+            // A positional takes many words, each counted.
+            if (option->nonpositional() && option->count() > 1) {
                 return option->get_name() + " ist mehrfach angegeben.";
             }
         }
@@ -94,6 +126,28 @@ std::optional<std::string> RepeatedOption(const CLI::App& app) {
 // value.
 std::string ArgumentMismatch(const CLI::App& app, std::string_view lastArgument) {
     return RepeatedOption(app).value_or("Wert fehlt nach " + QuoteArgument(lastArgument) + ".");
+}
+
+// What is wrong with `word` if it glues something to one of `command`'s flags: a value, which the
+// library would take ("--json=") or split ("-h=x" into -h and "-=x"), or more letters ("-hx",
+// which it would read as -h -x).
+std::optional<std::string> GluedToAFlag(const CLI::App& command, std::string_view word) {
+    const std::size_t nameEnd = word.starts_with("--") ? word.find('=') : 2;
+    if (!word.starts_with('-') || nameEnd == std::string_view::npos || word.size() <= nameEnd) {
+        return std::nullopt;
+    }
+    const std::string name(word.substr(0, nameEnd));
+    const std::vector<const CLI::Option*> options = command.get_options();
+    if (std::none_of(options.begin(), options.end(), [&name](const CLI::Option* option) {
+            return option->get_expected_max() == 0 && option->check_name(name);
+        })) {
+        return std::nullopt;
+    }
+    const std::string_view rest = word.substr(nameEnd);
+    if (!rest.starts_with('=')) {
+        return UnknownOption(word);
+    }
+    return name + " erwartet keinen Wert, gegeben ist " + QuoteArgument(rest.substr(1)) + ".";
 }
 
 std::string WhatIsWrong(const CLI::App& app, const CLI::Error& error,
@@ -149,41 +203,49 @@ void AddFlag(CLI::App& command, const std::string& name, bool& value,
     command.add_flag(name, value, description)->multi_option_policy(CLI::MultiOptionPolicy::Throw);
 }
 
-std::optional<std::string> FlagGivenAValue(const CLI::App& app, int argc, const char* const* argv) {
-    const CLI::App* command = &app;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view word = argv[i];
-        if (word == "--") {
-            break;
+Request RequestOf(const CLI::App& app, int argc, const char* const* argv) {
+    for (const std::string_view word : OptionWords(argc, argv)) {
+        if (app.get_help_ptr()->check_name(std::string(word))) {
+            return Request::Help;
         }
+        if (word == kVersionFlag) {
+            return Request::Version;
+        }
+    }
+    return Request::Run;
+}
+
+std::string HelpText(const CLI::App& app, int argc, const char* const* argv) {
+    for (const std::string_view word : OptionWords(argc, argv)) {
+        if (const CLI::App* command = FindCommand(app, word)) {
+            return command->help(app.get_name());
+        }
+    }
+    return app.help();
+}
+
+std::optional<std::string> MisreadWords(const CLI::App& app, int argc, const char* const* argv) {
+    const CLI::App* command = &app;
+    const std::vector<std::string_view> optionWords = OptionWords(argc, argv);
+    for (const std::string_view word : optionWords) {
         if (command == &app) {
             if (const CLI::App* named = FindCommand(app, word)) {
                 command = named;
                 continue;
             }
         }
-        const std::size_t equals = word.find('=');
-        if (!word.starts_with("--") || equals == std::string_view::npos) {
-            continue;
-        }
-        const std::string name(word.substr(0, equals));
-        for (const CLI::Option* option : command->get_options()) {
-            if (option->get_expected_max() == 0 && option->check_lname(name.substr(2))) {
-                return UsageErrorText(command == &app ? "" : command->get_name(),
-                                      name + " erwartet keinen Wert, gegeben ist " +
-                                          QuoteArgument(word.substr(equals + 1)) + ".");
-            }
+        if (const std::optional<std::string> wrong = GluedToAFlag(*command, word)) {
+            return UsageErrorText(command == &app ? "" : command->get_name(), *wrong);
         }
     }
-    return std::nullopt;
-}
-
-std::optional<std::string> NotAlone(const CLI::App& app) {
-    std::optional<std::string> wrong = RepeatedOption(app);
-    if (!wrong && !app.remaining(true).empty()) {
-        wrong = UnexpectedArguments(app);
+    // The words after "--", which follows the option words if it is there at all.
+    const auto count = static_cast<std::size_t>(argc);
+    const std::vector<std::string> arguments(argv + std::min(optionWords.size() + 2, count),
+                                             argv + count);
+    if (command == &app || arguments.empty() || TakesArguments(*command)) {
+        return std::nullopt;
     }
-    return wrong ? std::optional(UsageErrorText(GivenCommand(app), *wrong)) : std::nullopt;
+    return UsageErrorText(command->get_name(), UnexpectedWords(arguments));
 }
 
 CLI::Validator WholeNumberIn(const std::string& name, NumberRange range) {

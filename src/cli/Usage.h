@@ -32,14 +32,22 @@ CLI::App* AddCommand(CLI::App& app, const std::string& name, const std::string& 
 void AddFlag(CLI::App& command, const std::string& name, bool& value,
              const std::string& description);
 
-// A flag never takes a value, not even an empty one or "true" (which the library alone would
-// take): the usage error for the first flag given one in `argv`, if any. Flags include --help
-// and --version.
-std::optional<std::string> FlagGivenAValue(const CLI::App& app, int argc, const char* const* argv);
+inline constexpr const char* kVersionFlag = "--version";
 
-// A call for help or the version is alone: the usage error when an option is repeated or extra
-// words follow, if so.
-std::optional<std::string> NotAlone(const CLI::App& app);
+// What the words before "--" ask for: help (-h, --help) or the version, whichever comes first,
+// is answered whatever else the words hold, as other command lines do; else the command runs.
+enum class Request { Run, Help, Version };
+Request RequestOf(const CLI::App& app, int argc, const char* const* argv);
+
+// The help of the command that the words before "--" name, else the program's.
+std::string HelpText(const CLI::App& app, int argc, const char* const* argv);
+
+// The usage error for words that the library would misread, if any: the first word before "--"
+// that glues something to a flag (--help and --version included), even an empty value ("--json=",
+// which the library would take as given) or more letters ("-hx", which it would split), and words
+// after "--" given to a command that takes none, which it would hand back to be read as options
+// ("generate -- --help").
+std::optional<std::string> MisreadWords(const CLI::App& app, int argc, const char* const* argv);
 
 // Refuses a value that is no whole number within `range`, in ReadWholeNumber's words, and hands
 // the library the number in plain digits (it alone would read "010" as octal, "0x10" as

@@ -153,7 +153,12 @@ TEST(BadInput, TheOptionLibrarysErrorsArePlainGermanAndQuoteArgumentsSafely) {
         {{"Täter"}, "schattwerk: unbekannter Befehl \"Täter\" (bekannt sind generate und decode)."},
         {{"--bogus"}, "schattwerk: unbekannte Option \"--bogus\"."},
         {{"generate", "--colour\x1b]0;x\x07"},
-         "schattwerk generate: unerwartetes Argument \"--colour?]0;x?\"."},
+         "schattwerk generate: unbekannte Option \"--colour?]0;x?\"."},
+        // A right-to-left override once turned the rest of the line around; the others hide,
+        // join or reorder what follows, or are no characters at all.
+        {{"Zeuge\u202Ea\u2066b\u200Fc\u061Cd\u00ADe\uFEFFf\u2028g\uFFFEh\U000E0041i\U0010FFFF"},
+         "schattwerk: unbekannter Befehl \"Zeuge?a?b?c?d?e?f?g?h?i?\" (bekannt sind generate und "
+         "decode)."},
         {{"generate", "c", "a", page, "b", "d"},
          "schattwerk generate: unerwartete Argumente \"c\", \"a\", " + quotedPage +
              ", \"b\" und 1 weiteres."},
@@ -174,11 +179,13 @@ TEST(BadInput, TheOptionLibrarysErrorsArePlainGermanAndQuoteArgumentsSafely) {
          "schattwerk generate: Wert fehlt nach \"--seed\"."},
         {{"generate", "--count", "1", "--count", "2"},
          "schattwerk generate: --count ist mehrfach angegeben."},
-        {{"generate", "--json", "--json"}, "schattwerk generate: --json ist mehrfach angegeben."},
+        {{"decode", "74", "34", "55", "22", "86", "60", "47", "21", "--json", "--json"},
+         "schattwerk decode: --json ist mehrfach angegeben."},
         {{"decode", "--json="},
          "schattwerk decode: --json erwartet keinen Wert, gegeben ist \"\"."},
-        {{"--version", "--version"}, "schattwerk: --version ist mehrfach angegeben."},
-        {{"--help", "extra"}, "schattwerk: unerwartetes Argument \"extra\"."},
+        {{"generate", "-h=x"}, "schattwerk generate: -h erwartet keinen Wert, gegeben ist \"x\"."},
+        {{"generate", "-hx"}, "schattwerk generate: unbekannte Option \"-hx\"."},
+        {{"generate", "--", "--help"}, "schattwerk generate: unerwartetes Argument \"--help\"."},
     };
     for (const auto& [args, message] : wrong) {
         const ProgramRun run = RunCli(args);
@@ -190,7 +197,7 @@ TEST(BadInput, TheOptionLibrarysErrorsArePlainGermanAndQuoteArgumentsSafely) {
 
 // A lone 0x9B is a control sequence introducer on a Latin-1 terminal; the bytes of a cut or
 // impossible character came out raw.
-TEST(BadInput, BytesOfNoWellFormedCharacterShowAsQuestionMarks) {
+TEST(BadInput, BytesOfNoWellFormedCharacterInArgumentsShowAsQuestionMarks) {
     const ProgramRun arguments = RunCli({"generate",
                                          "\x9b"
                                          "2J",
@@ -198,6 +205,9 @@ TEST(BadInput, BytesOfNoWellFormedCharacterShowAsQuestionMarks) {
     ExpectUsageError(arguments, "broken characters");
     EXPECT_EQ(FirstLine(arguments.err),
               "schattwerk generate: unerwartete Argumente \"?2J\", \"?\", \"??\", \"???\".");
+}
+
+TEST(BadInput, BytesOfNoWellFormedCharacterOnStandardInputShowAsQuestionMarks) {
     EXPECT_THAT(RunCli({"decode"}, "74\xc3 34 55 22 86 60 47 21").err,
                 HasSubstr("Zahl 1 auf der Standardeingabe (\"74?\")"));
 }

@@ -103,13 +103,32 @@ TEST(CommandLine, JsonIsOneParsableObjectPerCase) {
             .contains("culprit"));
 }
 
-TEST(CommandLine, VersionAndHelpExitZero) {
-    const CliRun version = RunWith({"--version"});
-    EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, "Dornak-Schattwerk-Generator v1.02\n");
+// As other command lines do: a call for help or the version is answered wherever it stands before
+// "--", whatever else the line holds; the help is that of the command named.
+TEST(CommandLine, VersionAndHelpExitZeroWhereverTheyStand) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--version"}, {"generate", "--count", "0", "--version"}}) {
+        const CliRun version = RunWith(args);
+        EXPECT_EQ(version.exitCode, 0);
+        EXPECT_EQ(version.out, "Dornak-Schattwerk-Generator v1.02\n");
+    }
     const CliRun help = RunWith({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_THAT(help.out, HasSubstr("generate"));
+
+    const CliRun decodeHelp = RunWith({"decode", "--help"});
+    EXPECT_THAT(decodeHelp.out, HasSubstr("Aufruf: schattwerk decode"));
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"decode", "74", "34", "--help"},
+                                               {"decode", "--json", "--json", "-h"},
+                                               {"decode", "--bogus", "--json=1", "--help"},
+                                               {"--help", "decode", "74"}}) {
+        const CliRun run = RunWith(args);
+        EXPECT_EQ(run.exitCode, 0) << ::testing::PrintToString(args) << run.err;
+        EXPECT_EQ(run.out, decodeHelp.out) << ::testing::PrintToString(args);
+    }
+    EXPECT_EQ(RunWith({"generate", "--seed", "3", "--help"}).out, RunWith({"generate", "-h"}).out);
+    EXPECT_THAT(RunWith({"decode", "--", "--help"}).err, HasSubstr("Argument 1 (\"--help\")"));
 }
 
 TEST(CommandLine, UsageErrorsExitTwoAndNameTheArgument) {

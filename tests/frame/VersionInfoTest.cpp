@@ -6,6 +6,7 @@
 
 #include "TestFiles.h"
 #include "frame/VersionInfo.h"
+#include "platform/module/Module.h"
 #include "platform/module/VersionBlock.h"
 #include "platform/module/VersionResource.h"
 #include "support/ProgramRun.h"
@@ -29,12 +30,9 @@ platform::VersionBlockContents Contents(std::array<std::uint16_t, 4> version) {
 class VersionInfoTest : public ::testing::Test {
   protected:
     std::string Executable(const platform::VersionBlockContents& contents) {
-        const std::string path = (folder.Path() / ("program" + std::to_string(files++))).string();
-        testsupport::WriteFile(
-            path,
-            testsupport::MakeElfImage({{".text", {std::byte{1}}},
-                                       {".qel.version", platform::BuildVersionBlock(contents)}}));
-        return path;
+        return testsupport::WriteProgramFile(folder.Path() / ("program" + std::to_string(files++)),
+                                             platform::BuildVersionBlock(contents))
+            .string();
     }
 
     testsupport::ConfigFolder folder;
@@ -101,10 +99,11 @@ TEST_F(VersionInfoTest, StringsEndAtTheirFirstZeroAndMissingOnesAreEmpty) {
 
 TEST_F(VersionInfoTest, AFileWithoutABlockLeavesTheObjectEmpty) {
     const std::string withBlock = Executable(Contents({1, 2, 0, 0}));
-    const std::string withoutBlock = (folder.Path() / "plain").string();
-    testsupport::WriteFile(withoutBlock, testsupport::MakeElfImage({{".text", {std::byte{1}}}}));
-    for (const std::string& path :
-         {withoutBlock, std::string("/bin/sh"), (folder.Path() / "missing").string()}) {
+    const std::string withoutBlock =
+        testsupport::WriteProgramFile(folder.Path() / "plain", {}).string();
+    // The test program itself is a program of the system, built without a block.
+    for (const std::string& path : {withoutBlock, platform::ModuleInstance::OfProcess().FileName(),
+                                    (folder.Path() / "missing").string()}) {
         VersionInfo info;
         ASSERT_TRUE(info.Load(withBlock, 0));
         // The second load starts from empty: nothing of the first block is left.

@@ -1,12 +1,14 @@
 // ELF images, whole files and a temporary configuration folder for tests.
 #include "TestFiles.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <stdexcept>
+#include <string_view>
 
 namespace testsupport {
 namespace {
@@ -110,6 +112,88 @@ std::vector<std::byte> MakeElfImage(const std::vector<ImageSection>& sections, b
     }
     putEntry(count - 1, nameOffsets.back(), 3, namesAt, names.size());
     return image.bytes;
+}
+
+std::vector<std::byte> MakePeImage(std::span<const std::byte> versionBlock) {
+    constexpr std::size_t kHeader = 0x40;  // after the MS-DOS header
+    constexpr std::size_t kOptional = kHeader + 24;
+    constexpr std::size_t kOptionalSize = 240;
+    constexpr std::size_t kSections = kOptional + kOptionalSize;
+    constexpr std::size_t kFileAlignment = 0x200;
+    constexpr std::size_t kSectionAlignment = 0x1000;
+    const auto aligned = [](std::size_t size, std::size_t alignment) {
+        return (size + alignment - 1) / alignment * alignment;
+    };
+    ImageWriter image(false);
+    image.Put(0, 2, 0x5A4D);  // "MZ"
+    image.Put(0x3C, 4, kHeader);
+    image.Put(kHeader, 4, 0x4550);      // "PE"
+    image.Put(kHeader + 4, 2, 0x8664);  // x64
+    image.Put(kHeader + 20, 2, kOptionalSize);
+    image.Put(kHeader + 22, 2, 0x2022);  // an executable image, a DLL, large addresses
+    image.Put(kOptional, 2, 0x20B);      // PE32+
+    image.Put(kOptional + 24, 8, 0x180000000);
+    image.Put(kOptional + 32, 4, kSectionAlignment);
+    image.Put(kOptional + 36, 4, kFileAlignment);
+    image.Put(kOptional + 40, 2, 6);  // Windows Vista and later
+    image.Put(kOptional + 48, 2, 6);
+    image.Put(kOptional + 60, 4, kFileAlignment);  // the headers' size
+    image.Put(kOptional + 68, 2, 2);               // a window program
+    image.Put(kOptional + 108, 4, 16);             // data directories
+    std::size_t imageSize = kSectionAlignment;
+    if (!versionBlock.empty()) {
+        // Type 16 (version), id 1, language 0407, each a directory of one entry, then the data
+        // entry and the block.
+        constexpr std::uint32_t kAddress = kSectionAlignment;
+        constexpr std::uint32_t kSubdirectory = 0x80000000;
+        ImageWriter tree(false);
+        const auto directory = [&tree](std::size_t at, std::uint32_t id, std::uint32_t entry) {
+            tree.Put(at + 14, 2, 1);
+            tree.Put(at + 16, 4, id);
+            tree.Put(at + 20, 4, entry);
+        };
+        directory(0x00, 16, kSubdirectory | 0x18);
+        directory(0x18, 1, kSubdirectory | 0x30);
+        directory(0x30, 0x0407, 0x48);
+        tree.Put(0x48, 4, kAddress + 0x58);
+        tree.Put(0x4C, 4, versionBlock.size());
+        tree.Put(0x50, 8, 0);
+        tree.Append(versionBlock);
+        const std::size_t size = tree.bytes.size();
+
+        image.Put(kHeader + 6, 2, 1);
+        image.Put(kOptional + 112 + 2 * 8, 4, kAddress);  // the resource directory
+        image.Put(kOptional + 112 + 2 * 8 + 4, 4, size);
+        image.Put(kSections + 8, 4, size);
+        image.Put(kSections + 12, 4, kAddress);
+        image.Put(kSections + 16, 4, aligned(size, kFileAlignment));
+        image.Put(kSections + 20, 4, kFileAlignment);
+        image.Put(kSections + 36, 4, 0x40000040);  // initialized data, readable
+        const std::string_view name = ".rsrc";
+        std::transform(name.begin(), name.end(), image.bytes.begin() + kSections,
+                       [](char c) { return static_cast<std::byte>(c); });
+        image.bytes.resize(kFileAlignment);
+        image.bytes.insert(image.bytes.end(), tree.bytes.begin(), tree.bytes.end());
+        imageSize += aligned(size, kSectionAlignment);
+    }
+    image.Put(kOptional + 56, 4, imageSize);
+    image.bytes.resize(aligned(image.bytes.size(), kFileAlignment));
+    return image.bytes;
+}
+
+std::filesystem::path WriteProgramFile(std::filesystem::path path,
+                                       std::span<const std::byte> versionBlock) {
+#ifdef _WIN32
+    path += ".exe";
+    WriteFile(path, MakePeImage(versionBlock));
+#else
+    std::vector<ImageSection> sections{{".text", {std::byte{1}}}};
+    if (!versionBlock.empty()) {
+        sections.push_back({".qel.version", {versionBlock.begin(), versionBlock.end()}});
+    }
+    WriteFile(path, MakeElfImage(sections));
+#endif
+    return path;
 }
 
 void WriteFile(const std::filesystem::path& path, std::span<const std::byte> bytes) {

@@ -1,5 +1,6 @@
-// Files that the platform and frame tests make: ELF images with chosen sections, whole files, and
-// a folder of their own that stands in for the user's configuration folder.
+// Files that the platform and frame tests make: ELF images with chosen sections, program files
+// with a version block, whole files, and a folder of their own that stands in for the user's
+// configuration folder.
 #pragma once
 
 #include <cstddef>
@@ -21,6 +22,16 @@ struct ImageSection {
 // names, then the section table.
 std::vector<std::byte> MakeElfImage(const std::vector<ImageSection>& sections, bool wide = true,
                                     bool bigEndian = false);
+
+// A PE file (x64) whose one section holds the resource tree of `versionBlock` as the version
+// resource; without sections when the block is empty.
+std::vector<std::byte> MakePeImage(std::span<const std::byte> versionBlock);
+
+// A program file in this system's format, an ELF file or a PE file (named .exe, as the version
+// API wants), at `path` with that suffix: `versionBlock` is its version resource, and it has none
+// when the block is empty. Returns the path written.
+std::filesystem::path WriteProgramFile(std::filesystem::path path,
+                                       std::span<const std::byte> versionBlock);
 
 void WriteFile(const std::filesystem::path& path, std::span<const std::byte> bytes);
 std::vector<std::byte> ReadFile(const std::filesystem::path& path);

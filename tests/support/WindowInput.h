@@ -16,8 +16,14 @@ void PressKey(platform::Dialog& dialog, int virtualKey,
               unsigned modifiers = platform::ModifierNone);
 // Types text into a control, key by key.
 void TypeText(platform::Dialog& dialog, int controlId, const std::string& text);
+// Pastes `text` from the clipboard into a field where its caret stands, over its selection if any.
+void PasteAtCaret(platform::Dialog& dialog, int controlId, const std::string& text);
 // Focuses a field, selects its text and pastes `text` over it from the clipboard.
-void PasteText(platform::Dialog& dialog, int controlId, const std::string& text);
+inline void PasteText(platform::Dialog& dialog, int controlId, const std::string& text) {
+    dialog.FocusItem(controlId);
+    dialog.SelectItemText(controlId);
+    PasteAtCaret(dialog, controlId, text);
+}
 // Clicks a push button.
 void Click(platform::Dialog& dialog, int controlId);
 // Triggers the menu item with this text (mnemonics included, as in the menu template).

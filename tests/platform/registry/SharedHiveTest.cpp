@@ -12,6 +12,7 @@
 #include <functional>
 #include <thread>
 
+#include "RegistryTestKeys.h"
 #include "TestFiles.h"
 #include "platform/registry/HiveKey.h"
 
@@ -19,11 +20,6 @@ namespace platform {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<std::byte> Bytes(std::string_view text) {
-    const auto bytes = std::as_bytes(std::span(text));
-    return {bytes.begin(), bytes.end()};
-}
 
 // Runs `body` in a child process and returns its exit status; `body` returns the number of its
 // checks that failed, each of which it names on standard error.

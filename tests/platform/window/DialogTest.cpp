@@ -147,10 +147,14 @@ TEST(Dialog, EditFieldsKeepTheirLimitAndDigitsOnly) {
         d.LimitItemText(kEdit, 2);
         testsupport::TypeText(d, kEdit, "123");
         EXPECT_EQ(d.ItemText(kEdit), "12");
+        d.LimitItemText(kDigits, 3);
         testsupport::TypeText(d, kDigits, "a1-b2");
         EXPECT_EQ(d.ItemText(kDigits), "12");
+        // Of a paste, what the limit leaves room for beside the field's text must be digits.
+        testsupport::PasteAtCaret(d, kDigits, "3x");
+        EXPECT_EQ(d.ItemText(kDigits), "123");
         d.SelectItemText(kDigits);
-        EXPECT_EQ(d.SelectedItemText(kDigits), "12");
+        EXPECT_EQ(d.SelectedItemText(kDigits), "123");
         d.EnableItem(kGo, false);
         EXPECT_FALSE(d.IsItemEnabled(kGo));
         d.EndDialog(0);
@@ -245,6 +249,26 @@ TEST(Dialog, TextsGetTheRoomTheyNeedAndEachRowStandsOnOneLine) {
         d.EndDialog(0);
     });
     dialog.DoModal();
+
+    // Where a button's text, not the caption, widens the dialog, the template's right margin stays.
+    constexpr DialogRect kButton{24, 8, 30, 14};
+    Dialog widened(DialogTemplate{0,
+                                  "Weit",
+                                  60,
+                                  30,
+                                  DialogCaption | DialogSystemMenu | DialogModalFrame,
+                                  0,
+                                  {{kGo, ControlKind::Button, kButton,
+                                    "Entschlüsseln und alle Hinweise zeigen"}}},
+                   nullptr);
+    script.Expect("Weit", [&kButton](Dialog& d) {
+        EXPECT_TRUE(testsupport::ShowsWholeText(d, kGo));
+        const int margin = d.MapDialogRect({0, 0, 60, 30}).right - d.MapDialogRect(kButton).right;
+        EXPECT_GT(d.ItemRect(kGo).right, d.MapDialogRect(kButton).right);
+        EXPECT_EQ(d.ClientRect().right - d.ItemRect(kGo).right, margin);
+        d.EndDialog(0);
+    });
+    widened.DoModal();
 }
 
 // A path has no blanks to break a line at, and a long folder name is longer than any line.

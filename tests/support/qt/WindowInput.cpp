@@ -78,11 +78,11 @@ void TypeText(platform::Dialog& dialog, int controlId, const std::string& text) 
     QTest::keyClicks(widget, QString::fromStdString(text));
 }
 
-void PasteText(platform::Dialog& dialog, int controlId, const std::string& text) {
+void PasteAtCaret(platform::Dialog& dialog, int controlId, const std::string& text) {
+    QWidget* field = platform::ToWidget(dialog.ItemHandle(controlId));
+    ASSERT_NE(field, nullptr) << controlId;
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
-    dialog.FocusItem(controlId);
-    dialog.SelectItemText(controlId);
-    PressKey(dialog, 'V', platform::ModifierControl);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
 }
 
 void Click(platform::Dialog& dialog, int controlId) {

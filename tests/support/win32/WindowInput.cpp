@@ -123,7 +123,7 @@ void TypeText(platform::Dialog& dialog, int controlId, const std::string& text) 
     }
 }
 
-void PasteText(platform::Dialog& dialog, int controlId, const std::string& text) {
+void PasteAtCaret(platform::Dialog& dialog, int controlId, const std::string& text) {
     HWND item = Item(dialog, controlId);
     ASSERT_NE(item, nullptr) << controlId;
     const std::wstring wide = platform::Widened(text);
@@ -134,8 +134,6 @@ void PasteText(platform::Dialog& dialog, int controlId, const std::string& text)
     GlobalUnlock(memory);
     SetClipboardData(CF_UNICODETEXT, memory);
     CloseClipboard();
-    dialog.FocusItem(controlId);
-    dialog.SelectItemText(controlId);
     SendMessageW(item, WM_PASTE, 0, 0);
     platform::HandlePendingMessages();
 }

@@ -9,7 +9,6 @@
 
 #ifdef BARE_WITH_PROGRAM_IMPORTS
 #include <commctrl.h>
-#include <htmlhelp.h>
 #include <ole2.h>
 #include <oleacc.h>
 #include <shellapi.h>
@@ -23,7 +22,6 @@ namespace {
 using AnyFunction = void (*)();
 const AnyFunction volatile kImports[] = {
     reinterpret_cast<AnyFunction>(&InitCommonControlsEx),
-    reinterpret_cast<AnyFunction>(&HtmlHelpW),
     reinterpret_cast<AnyFunction>(&CoInitializeEx),
     reinterpret_cast<AnyFunction>(&LresultFromObject),
     reinterpret_cast<AnyFunction>(&SysAllocString),

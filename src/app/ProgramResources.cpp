@@ -94,7 +94,7 @@ const std::vector<DialogTemplate>& Dialogs() {
         {IdMainDialog, "Dornak-Schattwerk-Generator", 270, 158,
          platform::DialogVisible | platform::DialogCaption | platform::DialogSystemMenu |
              platform::DialogModalFrame | platform::DialogAppWindow,
-         IdMenu, MainDialogControls()},
+         IdMenu, MainDialogControls(), true},
         {IdHintEntryDialog, "Hinweise eingeben", 126, 156,
          platform::DialogCaption | platform::DialogSystemMenu | platform::DialogModalFrame, 0,
          HintEntryControls()},

@@ -141,7 +141,8 @@ int RunDecode(std::span<const std::string> numbers, bool json, std::istream& in,
 int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                    std::ostream& err, InputDevice inputDevice, const std::string& programFile) {
     CLI::App app("Neue Fälle für das Detektivspiel Dornak Schattwerk.", "schattwerk");
-    UseGermanTexts(app, argc > 1 ? argv[argc - 1] : "");
+    const int optionArgc = WordsBeforeMark(argc, argv);
+    UseGermanTexts(app, optionArgc > 1 ? argv[optionArgc - 1] : "");
     app.add_flag(kVersionFlag)->description("Zeigt die Version");
     app.require_subcommand(1);
 
@@ -180,7 +181,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         return ExitUsage;
     }
     try {
-        app.parse(argc, argv);
+        app.parse(optionArgc, argv);
     } catch (const CLI::ParseError& error) {
         app.exit(error, out, err);
         return ExitUsage;
@@ -189,6 +190,8 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         return RunGenerate(generate, out, err);
     }
     if (decodeCommand->parsed()) {
+        const std::vector<std::string> arguments = WordsAfterMark(argc, argv);
+        decode.numbers.insert(decode.numbers.end(), arguments.begin(), arguments.end());
         return RunDecode(decode.numbers, decode.json, in, inputDevice, out, err);
     }
     return ExitUsage;

@@ -238,14 +238,19 @@ std::optional<std::string> MisreadWords(const CLI::App& app, int argc, const cha
             return UsageErrorText(command == &app ? "" : command->get_name(), *wrong);
         }
     }
-    // The words after "--", which follows the option words if it is there at all.
-    const auto count = static_cast<std::size_t>(argc);
-    const std::vector<std::string> arguments(argv + std::min(optionWords.size() + 2, count),
-                                             argv + count);
-    if (command == &app || arguments.empty() || TakesArguments(*command)) {
+    const std::vector<std::string> arguments = WordsAfterMark(argc, argv);
+    if (arguments.empty() || (command != &app && TakesArguments(*command))) {
         return std::nullopt;
     }
-    return UsageErrorText(command->get_name(), UnexpectedWords(arguments));
+    return UsageErrorText(command == &app ? "" : command->get_name(), UnexpectedWords(arguments));
+}
+
+int WordsBeforeMark(int argc, const char* const* argv) {
+    return static_cast<int>(OptionWords(argc, argv).size()) + 1;
+}
+
+std::vector<std::string> WordsAfterMark(int argc, const char* const* argv) {
+    return {argv + std::min(WordsBeforeMark(argc, argv) + 1, argc), argv + argc};
 }
 
 CLI::Validator WholeNumberIn(const std::string& name, NumberRange range) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/WholeNumber.h"
 
@@ -45,9 +46,14 @@ std::string HelpText(const CLI::App& app, int argc, const char* const* argv);
 // The usage error for words that the library would misread, if any: the first word before "--"
 // that glues something to a flag (--help and --version included), even an empty value ("--json=",
 // which the library would take as given) or more letters ("-hx", which it would split), and words
-// after "--" given to a command that takes none, which it would hand back to be read as options
-// ("generate -- --help").
+// after "--" where no command takes arguments ("generate -- --help", "-- generate").
 std::optional<std::string> MisreadWords(const CLI::App& app, int argc, const char* const* argv);
+
+// The library is given only the words before "--" (the program's name among them): once a command
+// has taken an argument, it would hand those after "--" back to be read as options again.
+int WordsBeforeMark(int argc, const char* const* argv);
+// The words after "--", each an argument whatever it looks like.
+std::vector<std::string> WordsAfterMark(int argc, const char* const* argv);
 
 // Refuses a value that is no whole number within `range`, in ReadWholeNumber's words, and hands
 // the library the number in plain digits (it alone would read "010" as octal, "0x10" as

@@ -28,15 +28,16 @@ std::string UrlEscaped(std::string_view text, std::string_view alsoEscaped) {
 std::string UrlPath(const std::string& file) {
     std::string path;
     if (platform::PathSeparator == '\\') {
-        // On Windows a backslash separates, and a URL separates with slashes: C:/Spiele/help/...
+        // On Windows a backslash separates, and a URL separates with slashes: C:/Spiele/help/...,
+        // and a share's path keeps both of its own before the server: file://///Server/Spiele/...
         path = UrlEscaped(file, "%#?");
         std::replace(path.begin(), path.end(), '\\', '/');
     } else {
         path = UrlEscaped(file, "\\%#?");
-    }
-    // "file:///" already ends with the slash that starts an absolute path here.
-    if (!path.empty() && path.front() == '/') {
-        path.erase(0, 1);
+        // "file:///" already ends with the slash that starts an absolute path here.
+        if (!path.empty() && path.front() == '/') {
+            path.erase(0, 1);
+        }
     }
     return path;
 }

@@ -1,5 +1,5 @@
-// The message box: a template of 260 x 70 dialog units built in memory, its controls made when
-// it opens.
+// The message box: a template of 260 x 70 dialog units of the system font, built in memory, its
+// controls made when it opens.
 #include "frame/MessageBoxDialog.h"
 
 namespace qel::Windows {
@@ -16,7 +16,8 @@ platform::DialogTemplate InMemoryTemplate() {
     box.width = kWidth;
     box.height = kHeight;
     box.styles = platform::DialogPopup | platform::DialogVisible | platform::DialogCaption |
-                 platform::DialogSystemMenu | platform::DialogModalFrame;
+                 platform::DialogSystemMenu | platform::DialogModalFrame |
+                 platform::DialogSystemFont;
     return box;
 }
 

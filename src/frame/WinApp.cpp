@@ -123,7 +123,7 @@ void WinApp::DisplayHHelp(std::string_view topic) {
     const HelpRequest asked = NewHelpRequest(Now());
     const std::string request = HelpFilePath() + std::string(topic);
     Trace("[qel::Windows::WinApp::DisplayHHelp] helpFile=\"%s\"\n", request);
-    if (!platform::OpenCompiledHelp(HelpFilePath(), request)) {
+    if (!platform::OpenCompiledHelp(HelpFilePath(), request, mainWindow)) {
         ShowHelpFailure(asked, kCompiledHelpFailed, request);
     }
 }

@@ -25,7 +25,7 @@ bool AppDialog::SetIconResource(int id) {
 
 bool AppDialog::SetAcceleratorResource(int id) {
     accelerators = platform::Resources::Accelerators(id);
-    return accelerators != nullptr;
+    return accelerators.has_value();
 }
 
 void AppDialog::DisplayHelp(std::string_view topic) {
@@ -44,7 +44,7 @@ bool AppDialog::OnInitDialog() {
 }
 
 bool AppDialog::PreTranslateKey(const platform::KeyPress& key) {
-    if (accelerators != nullptr) {
+    if (accelerators) {
         if (const int command = platform::TranslateAccelerator(*accelerators, key)) {
             OnCommand(command);
             return true;

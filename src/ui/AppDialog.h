@@ -2,6 +2,7 @@
 // reach the dialog before its keyboard navigation does.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "ui/MinSizeDialog.h"
@@ -27,7 +28,7 @@ class AppDialog : public MinSizeDialog {
 
   private:
     platform::Icon icon;
-    const platform::AcceleratorTable* accelerators = nullptr;
+    std::optional<platform::AcceleratorTable> accelerators;
     bool initialised = false;
 };
 

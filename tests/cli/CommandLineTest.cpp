@@ -129,6 +129,12 @@ TEST(CommandLine, VersionAndHelpExitZeroWhereverTheyStand) {
     }
     EXPECT_EQ(RunWith({"generate", "--seed", "3", "--help"}).out, RunWith({"generate", "-h"}).out);
     EXPECT_THAT(RunWith({"decode", "--", "--help"}).err, HasSubstr("Argument 1 (\"--help\")"));
+    // Once a number has been taken, the option library would read the words after "--" as
+    // options again.
+    EXPECT_THAT(RunWith({"decode", "74", "--", "--help"}).err,
+                HasSubstr("Argument 2 (\"--help\")"));
+    EXPECT_EQ(RunWith({"decode", "74", "34", "55", "22", "--", "86", "60", "47", "21"}).out,
+              RunWith({"decode", "74", "34", "55", "22", "86", "60", "47", "21"}).out);
 }
 
 TEST(CommandLine, UsageErrorsExitTwoAndNameTheArgument) {

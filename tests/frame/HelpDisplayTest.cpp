@@ -53,11 +53,13 @@ TEST(BrowserHelpTarget, BlanksStayAndUrlSyntaxInThePathIsEscaped) {
 }
 
 // A backslash is a letter of a name on Linux, where a browser would take it for a separator; on
-// Windows it is the separator.
+// Windows it is the separator, and the two before a share's server follow "file:///" as slashes.
 TEST(BrowserHelpTarget, ABackslashIsEscapedOnLinuxAndASlashOnWindows) {
-    const std::string address = MakeBrowserHelpTarget("/u/a\\b/help/", "x.html").address;
-    EXPECT_EQ(address, platform::PathSeparator == '\\' ? "file:///u/a/b/help/x.html"
-                                                       : "file:///u/a%5Cb/help/x.html");
+    const bool windows = platform::PathSeparator == '\\';
+    const std::string address =
+        MakeBrowserHelpTarget(windows ? "\\\\Server\\a\\help\\" : "/u/a\\b/help/", "x.html")
+            .address;
+    EXPECT_EQ(address, windows ? "file://///Server/a/help/x.html" : "file:///u/a%5Cb/help/x.html");
 }
 
 // An application on a clock that the test moves.

@@ -5,6 +5,7 @@
 #include "frame/MessageBoxDialog.h"
 #include "platform/window/Sound.h"
 #include "support/ModalScript.h"
+#include "support/WindowInput.h"
 
 namespace qel::Windows {
 namespace {
@@ -31,12 +32,14 @@ class MessageBoxDialogTest : public ::testing::Test {
     std::vector<platform::BeepSound> beeps;
 };
 
+// The box names no font: it is 260 x 70 units of the system font, and so are its controls.
 TEST_F(MessageBoxDialogTest, StopBoxWithHelpHasIconTextAndBothButtons) {
     MessageBoxDialog box(nullptr, "Etwas ging schief.", "FEHLER", MessageStop);
     box.SetHelpCallback(&RecordEvent, 42, &events);
     ModalScript script;
     script.Expect("FEHLER", [](platform::Dialog& d) {
-        using platform::DialogRect;
+        EXPECT_EQ(d.MapDialogRect({0, 0, 4, 8}),
+                  testsupport::SystemFontDialogUnits().Map({0, 0, 4, 8}));
         EXPECT_EQ(d.ClientRect(), d.MapDialogRect({0, 0, 260, 70}));
         EXPECT_EQ(d.ItemIcon(MessageBoxDialog::IconControl),
                   platform::Icon::FromSystem(platform::SystemIcon::Stop));

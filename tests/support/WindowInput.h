@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/window/Dialog.h"
+#include "platform/window/DialogUnits.h"
 
 namespace testsupport {
 
@@ -24,6 +25,8 @@ inline void PasteText(platform::Dialog& dialog, int controlId, const std::string
     dialog.SelectItemText(controlId);
     PasteAtCaret(dialog, controlId, text);
 }
+// The text on the clipboard, lines ending in LF.
+std::string ClipboardText();
 // Clicks a push button.
 void Click(platform::Dialog& dialog, int controlId);
 // Triggers the menu item with this text (mnemonics included, as in the menu template).
@@ -42,6 +45,8 @@ bool ShowsWholeText(const platform::Dialog& dialog, int controlId);
 // The lowest row of the control's text as drawn, in its dialog's client area: for a text without
 // descenders the row just above its baseline; -1 when nothing is drawn.
 int TextBottom(const platform::Dialog& dialog, int controlId);
+// The dialog units of the system font, which a template that names no font is laid out in.
+platform::DialogUnits SystemFontDialogUnits();
 // The work area of the primary screen.
 platform::PixelRect ScreenWorkArea();
 // What a screen reader calls the control; control 0 is the window itself.

@@ -67,7 +67,8 @@ class Dialog {
     void FocusItem(int id);
     // The control that has (or, in an inactive window, will get) the keyboard focus; 0 for none.
     int FocusedItem() const;
-    // Selects the whole text of an edit field and scrolls its caret into view.
+    // Selects the whole text of an edit field or text of many lines and scrolls its caret into
+    // view.
     void SelectItemText(int id);
     std::string SelectedItemText(int id) const;
     void LimitItemText(int id, int characters);

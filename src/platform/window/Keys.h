@@ -8,6 +8,7 @@ enum VirtualKey : int {
     KeyTab = 0x09,
     KeyReturn = 0x0D,
     KeyEscape = 0x1B,
+    KeyC = 0x43,
     KeyF1 = 0x70,
 };
 

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "platform/window/Backend.h"
+
 namespace platform {
 namespace {
 
@@ -29,8 +31,12 @@ const MenuTemplate* Resources::Menu(int id) {
     return FindById(installed.menus, id);
 }
 
-const AcceleratorTable* Resources::Accelerators(int id) {
-    return FindById(installed.accelerators, id);
+std::optional<AcceleratorTable> Resources::Accelerators(int id) {
+    if (std::optional<AcceleratorTable> fromFile = backend::ProgramFileAccelerators(id)) {
+        return fromFile;
+    }
+    const AcceleratorTable* table = FindById(installed.accelerators, id);
+    return table == nullptr ? std::nullopt : std::optional(*table);
 }
 
 const IconResource* Resources::Icon(int id) {
@@ -38,6 +44,9 @@ const IconResource* Resources::Icon(int id) {
 }
 
 std::string Resources::String(unsigned id) {
+    if (std::optional<std::string> fromFile = backend::ProgramFileString(id)) {
+        return *fromFile;
+    }
     const StringResource* entry = FindById(installed.strings, id);
     return entry == nullptr ? std::string() : std::string(entry->text);
 }

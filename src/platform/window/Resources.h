@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -63,7 +64,8 @@ enum DialogStyle : unsigned {
     DialogSystemMenu = 1u << 3,  // a system menu, and with it the close box
     DialogModalFrame = 1u << 4,
     DialogSizingBorder = 1u << 5,
-    DialogAppWindow = 1u << 6,  // a taskbar button of its own
+    DialogAppWindow = 1u << 6,   // a taskbar button of its own
+    DialogSystemFont = 1u << 7,  // names no font: the system's, and dialog units of it
 };
 
 struct DialogTemplate {
@@ -74,6 +76,7 @@ struct DialogTemplate {
     unsigned styles = DialogStyleNone;
     int menuId = 0;
     std::vector<ControlTemplate> controls;  // in tab order
+    bool extended = false;                  // kept in the program file as an extended template
 };
 
 struct MenuItem {
@@ -121,14 +124,17 @@ struct ResourceSet {
     std::span<const StringResource> strings;
 };
 
-// The installed resources; the tables must outlive every use.
+// The installed resources; the tables must outlive every use. Where the system keeps resources in
+// the program file (Windows), the program builds them from the tables into it and takes its
+// strings, accelerators, dialog templates with their menus, and icon images from there whenever
+// the file has one of that id.
 class Resources {
   public:
     static void Install(const ResourceSet& resources);
 
     static const DialogTemplate* Dialog(int id);
     static const MenuTemplate* Menu(int id);
-    static const AcceleratorTable* Accelerators(int id);
+    static std::optional<AcceleratorTable> Accelerators(int id);
     static const IconResource* Icon(int id);
     // The string table's text, or the empty text for an id without one.
     static std::string String(unsigned id);

@@ -20,8 +20,11 @@ std::optional<std::string> FindOpener(const std::string& file);
 bool StartWatched(const std::string& program, const std::vector<std::string>& arguments,
                   std::function<void(bool exitedWithZero)> onEnded);
 
-// Shows `request`, a topic of the compiled help file `file`, in the help viewer; false when the
-// file does not exist or no viewer is installed.
-bool OpenCompiledHelp(const std::string& file, const std::string& request);
+class Dialog;
+
+// Shows `request`, a topic of the compiled help file `file`, in a viewer owned by `owner` where
+// the system has owners (else by none); false when the file does not exist or no viewer is
+// installed.
+bool OpenCompiledHelp(const std::string& file, const std::string& request, const Dialog* owner);
 
 }  // namespace platform

@@ -81,6 +81,13 @@ DialogTemplate TemplateFor(std::string_view text, bool withIcon, const PixelRect
     return box;
 }
 
+// Caption, text and button between rules, as the system's message boxes copy themselves.
+std::string CopiedBox(std::string_view caption, std::string_view text) {
+    constexpr std::string_view kRule = "---------------------------\n";
+    return std::string(kRule) + std::string(caption) + "\n" + std::string(kRule) +
+           std::string(text) + "\n" + std::string(kRule) + "OK   \n" + std::string(kRule);
+}
+
 BeepSound SoundOf(SystemIcon icon) {
     switch (icon) {
         case SystemIcon::Stop:
@@ -110,6 +117,16 @@ bool StandardMessageBox::OnInitDialog() {
     }
     FocusItem(CommandOk);
     return false;
+}
+
+bool StandardMessageBox::PreTranslateKey(const KeyPress& key) {
+    // Part of the text that the user selected is copied as any selection is.
+    if (key.virtualKey == KeyC && key.modifiers == ModifierControl &&
+        SelectedItemText(kTextItem).empty()) {
+        backend::CopyToClipboard(CopiedBox(Caption(), text));
+        return true;
+    }
+    return Dialog::PreTranslateKey(key);
 }
 
 int ShowStandardMessage(Dialog* owner, std::string_view text, SystemIcon icon) {

@@ -1,5 +1,5 @@
 // The platform's standard message box: an icon, a text and an OK button, captioned with the
-// application's name.
+// application's name. Ctrl+C copies the box as the system's own message boxes do.
 #pragma once
 
 #include <string>
@@ -15,6 +15,7 @@ class StandardMessageBox : public Dialog {
 
   protected:
     bool OnInitDialog() override;
+    bool PreTranslateKey(const KeyPress& key) override;
 
   private:
     SystemIcon icon;

@@ -338,6 +338,32 @@ TEST(StandardMessageBox, IsAnnouncedAsAnAlertNamedByItsText) {
     owner.DoModal();
 }
 
+// As the system's own message boxes do, Ctrl+C copies caption, text and button between rules; a
+// selection in the text is copied as it stands.
+TEST(StandardMessageBox, CtrlCCopiesTheBoxOrWhatIsSelected) {
+    ProbeDialog owner;
+    ModalScript script;
+    script
+        .Expect("Probe",
+                [](Dialog& d) {
+                    ShowStandardMessage(&d, "Zeile eins\nZeile zwei", SystemIcon::Stop);
+                    d.EndDialog(0);
+                })
+        .Expect("", [](Dialog& box) {
+            testsupport::PressKey(box, KeyC, ModifierControl);
+            EXPECT_EQ(testsupport::ClipboardText(),
+                      "---------------------------\n\n---------------------------\n"
+                      "Zeile eins\nZeile zwei\n---------------------------\nOK   \n"
+                      "---------------------------\n");
+            box.FocusItem(101);
+            box.SelectItemText(101);
+            testsupport::PressKey(box, KeyC, ModifierControl);
+            EXPECT_EQ(testsupport::ClipboardText(), "Zeile eins\nZeile zwei");
+            box.EndDialog(1);
+        });
+    owner.DoModal();
+}
+
 TEST(Dialog, AcceleratorsMatchKeyAndModifiersExactly) {
     const AcceleratorTable table{1, {{KeyF1, ModifierNone, 9}}};
     EXPECT_EQ(TranslateAccelerator(table, {KeyF1, ModifierNone}), 9);

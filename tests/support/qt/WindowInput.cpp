@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QImage>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include <QTextEdit>
 
 #include "platform/window/Keys.h"
+#include "platform/window/qt/QtMetrics.h"
 #include "platform/window/qt/QtWidgets.h"
 
 namespace testsupport {
@@ -83,6 +85,10 @@ void PasteAtCaret(platform::Dialog& dialog, int controlId, const std::string& te
     ASSERT_NE(field, nullptr) << controlId;
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+}
+
+std::string ClipboardText() {
+    return QGuiApplication::clipboard()->text().toStdString();
 }
 
 void Click(platform::Dialog& dialog, int controlId) {
@@ -151,6 +157,10 @@ int TextBottom(const platform::Dialog& dialog, int controlId) {
         }
     }
     return -1;
+}
+
+platform::DialogUnits SystemFontDialogUnits() {
+    return platform::DialogUnitsOf(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
 }
 
 platform::PixelRect ScreenWorkArea() {

@@ -138,6 +138,19 @@ void PasteAtCaret(platform::Dialog& dialog, int controlId, const std::string& te
     platform::HandlePendingMessages();
 }
 
+std::string ClipboardText() {
+    std::wstring text;
+    if (OpenClipboard(nullptr)) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            text = static_cast<const wchar_t*>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    std::erase(text, L'\r');
+    return platform::Narrowed(text);
+}
+
 void Click(platform::Dialog& dialog, int controlId) {
     HWND button = Item(dialog, controlId);
     ASSERT_NE(button, nullptr) << controlId;
@@ -203,6 +216,11 @@ bool ShowsWholeText(const platform::Dialog& dialog, int controlId) {
                          GetScrollInfo(text, SB_VERT, &scroll) &&
                          scroll.nMax - scroll.nMin + 1 > static_cast<int>(scroll.nPage);
     return !scrolls;
+}
+
+platform::DialogUnits SystemFontDialogUnits() {
+    const LONG units = GetDialogBaseUnits();
+    return {LOWORD(units), HIWORD(units)};
 }
 
 platform::PixelRect ScreenWorkArea() {

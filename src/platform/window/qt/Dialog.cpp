@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QEventLoop>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
@@ -55,6 +56,13 @@ QRect ToQRect(const PixelRect& rect) {
     return {rect.left, rect.top, rect.Width(), rect.Height()};
 }
 
+// The dialogs' font is the application's; a template that names none takes the system's default
+// font, which stands for the system font.
+QFont FontOf(const DialogTemplate& dialog) {
+    return dialog.styles & DialogSystemFont ? QFontDatabase::systemFont(QFontDatabase::GeneralFont)
+                                            : QApplication::font();
+}
+
 // How wide a title bar must be to show `caption` whole, estimated before the window shows: window
 // managers draw it in a font of their own, often bold and a size larger than the dialog's, and
 // centre it between the window's icon and its buttons. A quarter more than its bold width and
@@ -76,7 +84,9 @@ int CaptionRoom(const QFont& font, const QString& caption) {
 class Dialog::Window : public QDialog {
   public:
     Window(Dialog& owner, QWidget* parentWidget)
-        : QDialog(parentWidget), owner(owner), units(DialogUnitsOf(font())) {}
+        : QDialog(parentWidget), owner(owner), units(DialogUnitsOf(FontOf(*owner.dialogTemplate))) {
+        setFont(FontOf(*owner.dialogTemplate));
+    }
 
     PixelRect Map(const DialogRect& rect) const { return units.Map(rect); }
 
@@ -470,14 +480,27 @@ int Dialog::FocusedItem() const {
 }
 
 void Dialog::SelectItemText(int id) {
-    if (auto* edit = qobject_cast<QLineEdit*>(ToWidget(ItemHandle(id)))) {
+    QWidget* widget = ToWidget(ItemHandle(id));
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->selectAll();
+    } else if (auto* view = qobject_cast<QTextEdit*>(widget)) {
+        view->selectAll();
     }
 }
 
 std::string Dialog::SelectedItemText(int id) const {
-    const auto* edit = qobject_cast<QLineEdit*>(ToWidget(ItemHandle(id)));
-    return edit == nullptr ? std::string() : edit->selectedText().toStdString();
+    const QWidget* widget = ToWidget(ItemHandle(id));
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        return edit->selectedText().toStdString();
+    }
+    if (const auto* view = qobject_cast<const QTextEdit*>(widget)) {
+        // Lines of a selection are separated by U+2029.
+        return view->textCursor()
+            .selectedText()
+            .replace(QChar::ParagraphSeparator, u'\n')
+            .toStdString();
+    }
+    return {};
 }
 
 void Dialog::LimitItemText(int id, int characters) {

@@ -125,7 +125,8 @@ bool StartWatched(const std::string& program, const std::vector<std::string>& ar
     return true;
 }
 
-bool OpenCompiledHelp(const std::string& file, const std::string& request) {
+bool OpenCompiledHelp(const std::string& file, const std::string& request,
+                      const Dialog* /*owner*/) {
     if (!IsDocument(file)) {
         return false;
     }

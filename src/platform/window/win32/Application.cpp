@@ -35,6 +35,7 @@ int RunApplication(int /*argc*/, char** /*argv*/, Application& application,
         }
     }
     const int code = application.ExitInstance();
+    CloseCompiledHelp();
     CoUninitialize();
     return code;
 }

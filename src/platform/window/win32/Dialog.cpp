@@ -1,7 +1,8 @@
-// The dialog's window on the Windows API: made from an in-memory dialog template in dialog units
-// with the template's font, run by a modal loop of its own that gives every key to the dialog's
-// key hook before dialog navigation, and every button, menu item, Enter, Esc and the close box
-// to one command handler.
+// The dialog's window on the Windows API: made from the program file's dialog template, or one
+// written in memory, in dialog units of the template's font; laid out again at each monitor's
+// resolution; run by a modal loop of its own that gives every key to the dialog's key hook before
+// dialog navigation, and every button, menu item, Enter, Esc and the close box to one command
+// handler.
 
 #include <windows.h>
 // These need the base declarations first.
@@ -20,13 +21,15 @@
 #include "platform/window/WaitCursor.h"
 #include "platform/window/win32/Accessible.h"
 #include "platform/window/win32/DialogTemplateWriter.h"
+#include "platform/window/win32/Dpi.h"
+#include "platform/window/win32/ProgramFileResources.h"
 #include "platform/window/win32/Win32Icon.h"
 #include "platform/window/win32/Win32Window.h"
 
 namespace platform {
 namespace {
 
-constexpr int kSmallIconSide = 16;
+// At the standard resolution.
 constexpr int kLargeIconSide = 32;
 
 PixelRect ToPixelRect(const RECT& rect) {
@@ -120,17 +123,29 @@ bool IsButton(const ControlTemplate& control) {
 }
 
 // How wide the window must be for the title bar to show `caption` whole: the text in the
-// system's caption font between the window's icon and its buttons.
-int CaptionRoom(std::string_view caption) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
-    const int text = OneLineTextWidth(font, caption);
-    DeleteObject(font);
+// system's caption font between the window's icon and its buttons, at the window's resolution.
+int CaptionRoom(std::string_view caption, int dpi) {
+    const NONCLIENTMETRICSW metrics = NonClientMetricsForDpi(dpi);
+    const OwnedFont font(CreateFontIndirectW(&metrics.lfCaptionFont));
     constexpr int kCaptionButtons = 3;
-    return text + GetSystemMetrics(SM_CXSMICON) + kCaptionButtons * metrics.iCaptionWidth +
-           4 * GetSystemMetrics(SM_CXFRAME);
+    return OneLineTextWidth(font.get(), caption) + SystemMetricForDpi(SM_CXSMICON, dpi) +
+           kCaptionButtons * metrics.iCaptionWidth + 4 * SystemMetricForDpi(SM_CXFRAME, dpi);
+}
+
+// The font of a dialog that names none, the system font, at a resolution.
+OwnedFont MakeSystemFont(int dpi) {
+    LOGFONTW font{};
+    GetObjectW(GetStockObject(SYSTEM_FONT), sizeof font, &font);
+    font.lfHeight = MulDiv(font.lfHeight, dpi, SystemDpi());
+    font.lfWidth = MulDiv(font.lfWidth, dpi, SystemDpi());
+    return OwnedFont(CreateFontIndirectW(&font));
+}
+
+// A template written here names no menu: it comes from the menu table.
+DialogTemplate WithoutMenu(const DialogTemplate& dialog) {
+    DialogTemplate written = dialog;
+    written.menuId = 0;
+    return written;
 }
 
 // Where a control of one line draws the top of its text, from its own top: below its border
@@ -183,6 +198,7 @@ class Dialog::Window {
 
     // Takes a control the window has made, as the template describes it.
     void Adopt(const ControlTemplate& control, HWND item) {
+        placed.push_back({item, control.rect});
         if (control.id != -1) {
             items[control.id] = item;
         }
@@ -197,8 +213,7 @@ class Dialog::Window {
         }
         if (control.kind == ControlKind::IconLabel) {
             const Icon icon = Icon::FromResource(control.iconId);
-            SendMessageW(item, STM_SETICON,
-                         reinterpret_cast<WPARAM>(KeptIcon(icon, kLargeIconSide)), 0);
+            ShowItemIcon(item, icon);
             if (control.id != -1) {
                 owner.itemIcons[control.id] = icon;
             }
@@ -207,13 +222,79 @@ class Dialog::Window {
         }
     }
 
-    HICON KeptIcon(const Icon& icon, int side) {
-        bool owned = false;
-        HICON made = ToHicon(icon, side, owned);
-        if (owned && made != nullptr) {
-            ownedIcons.push_back(made);
+    // An icon control shows `icon` at the size for the window's resolution.
+    void ShowItemIcon(HWND item, const Icon& icon) {
+        std::erase_if(iconItems, [item](const auto& entry) { return entry.first == item; });
+        iconItems.emplace_back(item, icon);
+        HICON made = Kept(MakeHicon(icon, IconSide(kLargeIconSide)));
+        Release(reinterpret_cast<HICON>(
+            SendMessageW(item, STM_SETICON, reinterpret_cast<WPARAM>(made), 0)));
+    }
+
+    // The big icon alone: the system makes the caption's small one from it.
+    void ShowWindowIcon(const Icon& icon) {
+        HICON made = Kept(MakeHicon(icon, IconSide(kLargeIconSide)));
+        Release(reinterpret_cast<HICON>(
+            SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(made))));
+    }
+
+    // Gives the template's texts their room and sizes the window to the template: a client area
+    // of the template's size or more, as the texts need.
+    void FitToTexts() {
+        const DialogTemplate& dialog = *owner.dialogTemplate;
+        const PixelRect client = units.Map({0, 0, dialog.width, dialog.height});
+        const int width = FitTexts(client.Width());
+        // A menu takes its height from the client area, one line or, in a narrow window, more. A
+        // sizable dialog's size to open with is its least.
+        minimumWindow = WindowSizeFor(width, client.Height());
+        SetWindowPos(hwnd, nullptr, 0, 0, minimumWindow.cx, minimumWindow.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT sized{};
+        GetClientRect(hwnd, &sized);
+        minimumWindow.cx += width - sized.right;
+        minimumWindow.cy += client.Height() - sized.bottom;
+        SetWindowPos(hwnd, nullptr, 0, 0, minimumWindow.cx, minimumWindow.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    // The window moved to a monitor of another resolution: it takes the place that the system
+    // suggests, or more room if its texts need it, and its font, layout and icons at the new
+    // resolution.
+    void ChangeDpi(int newDpi, const RECT& suggested) {
+        dpi = newDpi;
+        OwnedFont font = owner.dialogTemplate->styles & DialogSystemFont ? MakeSystemFont(dpi)
+                                                                         : MakeDialogFont(dpi);
+        for (const auto& [control, rect] : placed) {
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
         }
-        return made;
+        units = DialogUnitsOf(font.get());
+        dialogFont = std::move(font);
+        for (const auto& [control, rect] : placed) {
+            const PixelRect at = units.Map(rect);
+            SetWindowPos(control, nullptr, at.left, at.top, at.Width(), at.Height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        FitToTexts();
+        SetWindowPos(hwnd, nullptr, 0, 0,
+                     std::max<int>(minimumWindow.cx, suggested.right - suggested.left),
+                     std::max<int>(minimumWindow.cy, suggested.bottom - suggested.top),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        for (const auto& [item, icon] : std::vector(iconItems)) {
+            ShowItemIcon(item, icon);
+        }
+        if (!owner.windowIcon.IsNull()) {
+            ShowWindowIcon(owner.windowIcon);
+        }
+        InvalidateRect(hwnd, nullptr, TRUE);
+    }
+
+    // The font of the dialog's controls: the one the system made for the window, until the window
+    // moves to another resolution.
+    HFONT Font() const {
+        return dialogFont ? dialogFont.get()
+                          : reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
     }
 
     // The window rectangle for a client area of `width` by `height`, menu included.
@@ -231,55 +312,6 @@ class Dialog::Window {
         GetWindowRect(control, &rect);
         MapWindowPoints(HWND_DESKTOP, hwnd, reinterpret_cast<POINT*>(&rect), 2);
         return ToPixelRect(rect);
-    }
-
-    // Gives the texts of the template's controls the room they need in the dialog's font,
-    // returning the client area's width: each button as wide as its text, the caption whole in
-    // the title bar within the screen, and a label's text on the line of the field in its row.
-    // The controls are found by id; those without one only move with the rest.
-    int FitTexts(int clientWidth) const {
-        const DialogTemplate& dialog = *owner.dialogTemplate;
-        const auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
-        const int buttonMargin = owner.MapDialogRect({0, 0, 8, 0}).Width();
-        std::vector<PixelRect> rects;
-        std::vector<int> needed;
-        for (const ControlTemplate& control : dialog.controls) {
-            rects.push_back(owner.MapDialogRect(control.rect));
-            needed.push_back(IsButton(control) ? OneLineTextWidth(font, control.text) + buttonMargin
-                                               : 0);
-        }
-        const int frame = WindowSizeFor(0, 0).cx;
-        const int captionRoom = dialog.styles & DialogCaption
-                                    ? std::min(CaptionRoom(dialog.caption),
-                                               backend::WorkAreaFor(owner.parent).Width()) -
-                                          frame
-                                    : 0;
-        const backend::TextRoom room =
-            backend::GiveTextsRoom(rects, needed, clientWidth, captionRoom);
-        for (HWND child = GetWindow(hwnd, GW_CHILD); child != nullptr;
-             child = GetWindow(child, GW_HWNDNEXT)) {
-            const PixelRect rect = ClientRectOf(child);
-            SetWindowPos(child, nullptr, rect.left + room.shift, rect.top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-        for (std::size_t i = 0; i < rects.size(); ++i) {
-            HWND control = Item(dialog.controls[i].id);
-            if (control == nullptr) {
-                continue;
-            }
-            PixelRect rect = ClientRectOf(control);
-            rect.right = rect.left + std::max(rect.Width(), rects[i].Width());
-            const std::optional<std::size_t> field = backend::FieldInRow(dialog.controls, i);
-            if (HWND fieldControl = field ? Item(dialog.controls[*field].id) : nullptr) {
-                const int shift = ClientRectOf(fieldControl).top + TextTopWithin(fieldControl) -
-                                  TextTopWithin(control) - rect.top;
-                rect.top += shift;
-                rect.bottom += shift;
-            }
-            SetWindowPos(control, nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-        return room.clientWidth;
     }
 
     static INT_PTR CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -315,9 +347,19 @@ class Dialog::Window {
     HWND labelMadeLast = nullptr;
     HWND focus = nullptr;  // the control that has, or gets on activation, the focus
     SIZE minimumWindow{};
-    std::vector<HICON> ownedIcons;
+    int dpi = kStandardDpi;
+    DialogUnits units{1, 1};
 
   private:
+    int IconSide(int standardSide) const { return MulDiv(standardSide, dpi, kStandardDpi); }
+
+    HICON Kept(HICON made) {
+        if (made != nullptr) {
+            ownedIcons.push_back(made);
+        }
+        return made;
+    }
+
     // The innermost running dialog whose window is `target` or holds it.
     static Dialog* RunningDialogOf(HWND target) {
         const std::vector<Dialog*>& running = Dialog::Running();
@@ -328,6 +370,67 @@ class Dialog::Window {
             }
         }
         return nullptr;
+    }
+
+    // Lets an icon go that a control no longer shows, if it is one of ours.
+    void Release(HICON icon) {
+        if (const auto found = std::find(ownedIcons.begin(), ownedIcons.end(), icon);
+            icon != nullptr && found != ownedIcons.end()) {
+            ownedIcons.erase(found);
+            DestroyIcon(icon);
+        }
+    }
+
+    // Gives the template's controls the room their texts need in the dialog's font, returning
+    // the client area's width: each button as wide as its text, the caption whole in the title
+    // bar within the screen, and a label's text on the line of the field in its row. The texts
+    // are the window's, which a translated program file may have changed. The controls are found
+    // by id; those without one only move with the rest.
+    int FitTexts(int clientWidth) const {
+        const DialogTemplate& dialog = *owner.dialogTemplate;
+        const HFONT font = Font();
+        const int buttonMargin = units.Map({0, 0, 8, 0}).Width();
+        std::vector<PixelRect> rects;
+        std::vector<int> needed;
+        for (const ControlTemplate& control : dialog.controls) {
+            rects.push_back(units.Map(control.rect));
+            HWND item = Item(control.id);
+            needed.push_back(IsButton(control) && item != nullptr
+                                 ? OneLineTextWidth(font, Narrowed(WindowText(item))) + buttonMargin
+                                 : 0);
+        }
+        const int frame = WindowSizeFor(0, 0).cx;
+        const int captionRoom = dialog.styles & DialogCaption
+                                    ? std::min(CaptionRoom(Narrowed(WindowText(hwnd)), dpi),
+                                               backend::WorkAreaFor(owner.parent).Width()) -
+                                          frame
+                                    : 0;
+        const backend::TextRoom room =
+            backend::GiveTextsRoom(rects, needed, clientWidth, captionRoom);
+        for (HWND child = GetWindow(hwnd, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            const PixelRect rect = ClientRectOf(child);
+            SetWindowPos(child, nullptr, rect.left + room.shift, rect.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        for (std::size_t i = 0; i < rects.size(); ++i) {
+            HWND control = Item(dialog.controls[i].id);
+            if (control == nullptr) {
+                continue;
+            }
+            PixelRect rect = ClientRectOf(control);
+            rect.right = rect.left + std::max(rect.Width(), rects[i].Width());
+            const std::optional<std::size_t> field = backend::FieldInRow(dialog.controls, i);
+            if (HWND fieldControl = field ? Item(dialog.controls[*field].id) : nullptr) {
+                const int shift = ClientRectOf(fieldControl).top + TextTopWithin(fieldControl) -
+                                  TextTopWithin(control) - rect.top;
+                rect.top += shift;
+                rect.bottom += shift;
+            }
+            SetWindowPos(control, nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        return room.clientWidth;
     }
 
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -349,6 +452,9 @@ class Dialog::Window {
                     return TRUE;
                 }
                 return FALSE;
+            case WM_DPICHANGED:
+                ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+                return TRUE;
             case WM_WINDOWPOSCHANGING:
                 FollowSizing(*reinterpret_cast<WINDOWPOS*>(lParam));
                 return FALSE;
@@ -415,6 +521,13 @@ class Dialog::Window {
         position.cy = proposed.Height();
         position.flags &= ~static_cast<UINT>(SWP_NOMOVE);
     }
+
+    // Every control with its rectangle in dialog units, those of the template first.
+    std::vector<std::pair<HWND, DialogRect>> placed;
+    std::vector<std::pair<HWND, Icon>> iconItems;
+    std::vector<HICON> ownedIcons;
+    // The font of a layout at another resolution than the window was made at.
+    OwnedFont dialogFont;
 };
 
 void Dialog::WindowDeleter::operator()(Window* window) const {
@@ -425,13 +538,22 @@ void Dialog::BuildWindow() {
     window.reset(new Window(*this));
     Window& w = *window;
     w.ownerWindow = parent != nullptr ? ToHwnd(parent->Handle()) : nullptr;
-    const std::vector<DWORD> dialogTemplateWords = WriteDialogTemplate(*dialogTemplate);
+    std::optional<std::vector<WORD>> fromFile = ProgramFileTemplate(dialogTemplate->id);
+    std::vector<WORD> words =
+        fromFile ? std::move(*fromFile) : WriteDialogTemplate(WithoutMenu(*dialogTemplate));
+    MakeHidden(words);
     CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
-                               reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplateWords.data()),
-                               w.ownerWindow, &Window::Procedure, reinterpret_cast<LPARAM>(&w));
+                               reinterpret_cast<LPCDLGTEMPLATEW>(words.data()), w.ownerWindow,
+                               &Window::Procedure, reinterpret_cast<LPARAM>(&w));
     if (w.hwnd == nullptr) {
         return;
     }
+    TakeOverDpiChanges(w.hwnd);
+    w.dpi = WindowDpi(w.hwnd);
+    // The units that the system mapped the template with.
+    RECT base{0, 0, 4, 8};
+    ::MapDialogRect(w.hwnd, &base);
+    w.units = DialogUnits(base.right, base.bottom);
     // The system made the template's controls in its order.
     std::size_t made = 0;
     for (HWND child = GetWindow(w.hwnd, GW_CHILD);
@@ -439,7 +561,8 @@ void Dialog::BuildWindow() {
          child = GetWindow(child, GW_HWNDNEXT)) {
         w.Adopt(dialogTemplate->controls[made++], child);
     }
-    if (const MenuTemplate* menuTemplate = Resources::Menu(dialogTemplate->menuId)) {
+    const MenuTemplate* menuTemplate = Resources::Menu(dialogTemplate->menuId);
+    if (!fromFile && menuTemplate != nullptr) {
         HMENU menu = CreateMenu();
         for (const MenuPopup& popup : menuTemplate->popups) {
             HMENU items = CreatePopupMenu();
@@ -452,19 +575,7 @@ void Dialog::BuildWindow() {
         }
         SetMenu(w.hwnd, menu);
     }
-    // The template gives the client area; a menu attached afterwards takes its height from it,
-    // one line or, in a narrow window, more.
-    // A sizable dialog's size to open with is its least.
-    const PixelRect client = MapDialogRect({0, 0, dialogTemplate->width, dialogTemplate->height});
-    const int width = w.FitTexts(client.Width());
-    w.minimumWindow = w.WindowSizeFor(width, client.Height());
-    SetWindowPos(w.hwnd, nullptr, 0, 0, w.minimumWindow.cx, w.minimumWindow.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const PixelRect sized = ClientRect();
-    w.minimumWindow.cx += width - sized.Width();
-    w.minimumWindow.cy += client.Height() - sized.Height();
-    SetWindowPos(w.hwnd, nullptr, 0, 0, w.minimumWindow.cx, w.minimumWindow.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    w.FitToTexts();
 }
 
 void Dialog::ShowWindow() {
@@ -529,7 +640,7 @@ void Dialog::CreateItem(const ControlTemplate& control) {
     if (item == nullptr) {
         return;
     }
-    SendMessageW(item, WM_SETFONT, SendMessageW(w.hwnd, WM_GETFONT, 0, 0), FALSE);
+    SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(w.Font()), FALSE);
     w.Adopt(control, item);
 }
 
@@ -626,8 +737,7 @@ void Dialog::LimitItemText(int id, int characters) {
 void Dialog::SetItemIcon(int id, const Icon& icon) {
     if (HWND item = ToHwnd(ItemHandle(id)); item != nullptr && IsClass(item, L"Static")) {
         itemIcons[id] = icon;
-        SendMessageW(item, STM_SETICON,
-                     reinterpret_cast<WPARAM>(window->KeptIcon(icon, kLargeIconSide)), 0);
+        window->ShowItemIcon(item, icon);
     }
 }
 
@@ -667,20 +777,12 @@ std::string Dialog::Caption() const {
 void Dialog::SetWindowIcon(const Icon& icon) {
     if (window != nullptr) {
         windowIcon = icon;
-        SendMessageW(window->hwnd, WM_SETICON, ICON_SMALL,
-                     reinterpret_cast<LPARAM>(window->KeptIcon(icon, kSmallIconSide)));
-        SendMessageW(window->hwnd, WM_SETICON, ICON_BIG,
-                     reinterpret_cast<LPARAM>(window->KeptIcon(icon, kLargeIconSide)));
+        window->ShowWindowIcon(icon);
     }
 }
 
 PixelRect Dialog::MapDialogRect(const DialogRect& rect) const {
-    if (window == nullptr) {
-        return {};
-    }
-    RECT mapped{rect.x, rect.y, rect.x + rect.width, rect.y + rect.height};
-    ::MapDialogRect(window->hwnd, &mapped);
-    return ToPixelRect(mapped);
+    return window == nullptr ? PixelRect() : window->units.Map(rect);
 }
 
 PixelRect Dialog::WindowRect() const {

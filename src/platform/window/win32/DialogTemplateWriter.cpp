@@ -1,8 +1,7 @@
-// Writing the extended dialog template: a header, the caption and font, then each control,
-// every item starting on a DWORD.
+// Writing a dialog template: a header, menu, class, caption and font, then each control, every
+// control starting on a DWORD.
 #include "platform/window/win32/DialogTemplateWriter.h"
 
-#include <cstring>
 #include <string>
 
 #include "platform/module/win32/WideText.h"
@@ -13,6 +12,8 @@ namespace {
 constexpr WORD kButtonClass = 0x0080;
 constexpr WORD kEditClass = 0x0081;
 constexpr WORD kStaticClass = 0x0082;
+// Marks a resource id where a text could stand.
+constexpr WORD kOrdinal = 0xFFFF;
 
 class TemplateWords {
   public:
@@ -26,17 +27,19 @@ class TemplateWords {
         words.insert(words.end(), text.begin(), text.end());
         Word(0);
     }
+    // A resource id, or none.
+    void IdOrNone(int id) {
+        if (id != 0) {
+            Word(kOrdinal);
+        }
+        Word(static_cast<WORD>(id));
+    }
     void AlignToDoubleWord() {
         if (words.size() % 2 != 0) {
             Word(0);
         }
     }
-    std::vector<DWORD> Result() {
-        AlignToDoubleWord();
-        std::vector<DWORD> aligned(words.size() / 2);
-        std::memcpy(aligned.data(), words.data(), words.size() * sizeof(WORD));
-        return aligned;
-    }
+    std::vector<WORD> Result() { return std::move(words); }
 
   private:
     std::vector<WORD> words;
@@ -78,50 +81,75 @@ ControlStyles StylesOf(const ControlTemplate& control) {
 
 DWORD DialogStyleOf(const DialogTemplate& dialog) {
     const unsigned styles = dialog.styles;
-    return WS_POPUP | DS_SETFONT | (styles & DialogCaption ? WS_CAPTION : 0) |
+    return (styles & DialogPopup ? WS_POPUP : 0) | (styles & DialogVisible ? WS_VISIBLE : 0) |
+           (styles & DialogSystemFont ? 0 : DS_SETFONT) |
+           (styles & DialogCaption ? WS_CAPTION : 0) |
            (styles & DialogSystemMenu ? WS_SYSMENU : 0) |
            (styles & DialogModalFrame ? DS_MODALFRAME : 0) |
            (styles & DialogSizingBorder ? WS_THICKFRAME : 0);
 }
 
 DWORD DialogExStyleOf(const DialogTemplate& dialog) {
-    return WS_EX_CONTROLPARENT | (dialog.styles & DialogAppWindow ? WS_EX_APPWINDOW : 0);
+    return dialog.styles & DialogAppWindow ? WS_EX_APPWINDOW : 0;
 }
 
-std::vector<DWORD> WriteDialogTemplate(const DialogTemplate& dialog) {
+std::vector<WORD> WriteDialogTemplate(const DialogTemplate& dialog) {
+    const DWORD style = DialogStyleOf(dialog);
     TemplateWords out;
-    out.Word(1);        // version
-    out.Word(0xFFFF);   // extended
-    out.DoubleWord(0);  // help id
-    out.DoubleWord(DialogExStyleOf(dialog));
-    out.DoubleWord(DialogStyleOf(dialog));
+    if (dialog.extended) {
+        out.Word(1);        // version
+        out.Word(0xFFFF);   // extended
+        out.DoubleWord(0);  // help id
+        out.DoubleWord(DialogExStyleOf(dialog));
+        out.DoubleWord(style);
+    } else {
+        out.DoubleWord(style);
+        out.DoubleWord(DialogExStyleOf(dialog));
+    }
     out.Word(static_cast<WORD>(dialog.controls.size()));
     out.Short(0);
     out.Short(0);
     out.Short(dialog.width);
     out.Short(dialog.height);
-    out.Word(0);  // no menu: the backend attaches one from the menu table
+    out.IdOrNone(dialog.menuId);
     out.Word(0);  // the system's dialog class
     out.Text(Widened(dialog.caption));
-    out.Word(kDialogFontPoints);
-    out.Word(FW_NORMAL);
-    out.Word(MAKEWORD(FALSE, DEFAULT_CHARSET));
-    out.Text(kDialogFontName);
+    if (style & DS_SETFONT) {
+        out.Word(kDialogFontPoints);
+        if (dialog.extended) {
+            out.Word(0);  // weight: the font's own
+            out.Word(MAKEWORD(FALSE, DEFAULT_CHARSET));
+        }
+        out.Text(kDialogFontName);
+    }
     for (const ControlTemplate& control : dialog.controls) {
         const ControlStyles styles = StylesOf(control);
         out.AlignToDoubleWord();
-        out.DoubleWord(0);  // help id
-        out.DoubleWord(styles.exStyle);
-        out.DoubleWord(styles.style);
+        if (dialog.extended) {
+            out.DoubleWord(0);  // help id
+            out.DoubleWord(styles.exStyle);
+            out.DoubleWord(styles.style);
+        } else {
+            out.DoubleWord(styles.style);
+            out.DoubleWord(styles.exStyle);
+        }
         out.Short(control.rect.x);
         out.Short(control.rect.y);
         out.Short(control.rect.width);
         out.Short(control.rect.height);
-        out.DoubleWord(static_cast<DWORD>(control.id));
-        out.Word(0xFFFF);
+        if (dialog.extended) {
+            out.DoubleWord(static_cast<DWORD>(control.id));
+        } else {
+            out.Short(control.id);
+        }
+        out.Word(kOrdinal);
         out.Word(styles.classAtom);
-        out.Text(control.kind == ControlKind::ReadOnlyText ? std::wstring()
-                                                           : Widened(control.text));
+        if (control.kind == ControlKind::IconLabel) {
+            out.IdOrNone(control.iconId);
+        } else {
+            out.Text(control.kind == ControlKind::ReadOnlyText ? std::wstring()
+                                                               : Widened(control.text));
+        }
         out.Word(0);  // no creation data
     }
     return out.Result();

@@ -1,5 +1,6 @@
-// Our dialog templates as the in-memory extended dialog templates of the Windows API, in dialog
-// units and with the template's font, so that the system maps the units itself.
+// Our dialog templates as the dialog templates of the Windows API, in dialog units and with the
+// dialogs' font unless they take the system's, so that the system maps the units itself; the
+// same bytes whether written here or compiled into the program file from its resource script.
 #pragma once
 
 #include <windows.h>
@@ -10,7 +11,7 @@
 
 namespace platform {
 
-// The font that every dialog names in its template.
+// The font that every dialog names in its template, unless it takes the system font.
 inline constexpr wchar_t kDialogFontName[] = L"MS Sans Serif";
 inline constexpr WORD kDialogFontPoints = 8;
 
@@ -22,11 +23,11 @@ struct ControlStyles {
 };
 ControlStyles StylesOf(const ControlTemplate& control);
 
-// The dialog's window styles; the window is made hidden and shown by the modal run.
 DWORD DialogStyleOf(const DialogTemplate& dialog);
 DWORD DialogExStyleOf(const DialogTemplate& dialog);
 
-// A DLGTEMPLATEEX with its controls, DWORD-aligned as the system wants it.
-std::vector<DWORD> WriteDialogTemplate(const DialogTemplate& dialog);
+// A DLGTEMPLATEEX or a DLGTEMPLATE with its controls, each item starting on a DWORD as the system
+// wants it: the menu and an icon label's icon named by their resource ids.
+std::vector<WORD> WriteDialogTemplate(const DialogTemplate& dialog);
 
 }  // namespace platform

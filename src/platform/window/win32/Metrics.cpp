@@ -2,12 +2,10 @@
 // area, for the boxes that size their template before their window exists.
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
-
 #include "platform/module/win32/WideText.h"
 #include "platform/window/Backend.h"
 #include "platform/window/win32/DialogTemplateWriter.h"
+#include "platform/window/win32/Dpi.h"
 #include "platform/window/win32/Win32Window.h"
 
 namespace platform {
@@ -41,14 +39,7 @@ class FontContext {
 // The dialogs' font at the screen's resolution, selected into a screen device context.
 class DialogFontContext {
   public:
-    DialogFontContext()
-        : font(CreateFontW(-MulDiv(kDialogFontPoints, ScreenDpi(), 72), 0, 0, 0, FW_NORMAL, FALSE,
-                           FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           DEFAULT_QUALITY, DEFAULT_PITCH, kDialogFontName)),
-          context(font.get()) {}
-    ~DialogFontContext() = default;
-    DialogFontContext(const DialogFontContext&) = delete;
-    DialogFontContext& operator=(const DialogFontContext&) = delete;
+    DialogFontContext() : font(MakeDialogFont(SystemDpi())), context(font.get()) {}
 
     HDC Dc() const { return context.Dc(); }
 
@@ -61,17 +52,8 @@ class DialogFontContext {
     }
 
   private:
-    static int ScreenDpi() {
-        HDC screen = GetDC(nullptr);
-        const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-        return dpi;
-    }
-
-    struct FontDeleter {
-        void operator()(HFONT made) const { DeleteObject(made); }
-    };
-    std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> font;
+    // Goes after the context, which has it selected.
+    OwnedFont font;
     FontContext context;
 };
 
@@ -81,16 +63,26 @@ int OneLineTextWidth(HFONT font, std::string_view text) {
     return FontContext(font).Extent(text, {}, DT_SINGLELINE).right;
 }
 
-namespace backend {
+OwnedFont MakeDialogFont(int dpi) {
+    return OwnedFont(CreateFontW(-MulDiv(kDialogFontPoints, dpi, 72), 0, 0, 0, 0, FALSE, FALSE,
+                                 FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                 DEFAULT_QUALITY, DEFAULT_PITCH, kDialogFontName));
+}
 
-DialogUnits DefaultDialogUnits() {
-    const DialogFontContext context;
+DialogUnits DialogUnitsOf(HFONT font) {
+    const FontContext context(font);
     constexpr wchar_t kAlphabet[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     SIZE alphabet{};
     GetTextExtentPoint32W(context.Dc(), kAlphabet, 52, &alphabet);
     TEXTMETRICW metrics{};
     GetTextMetricsW(context.Dc(), &metrics);
     return {MulDiv(alphabet.cx, 1, 52), static_cast<int>(metrics.tmHeight)};
+}
+
+namespace backend {
+
+DialogUnits DefaultDialogUnits() {
+    return DialogUnitsOf(MakeDialogFont(SystemDpi()).get());
 }
 
 int DefaultLineHeight() {

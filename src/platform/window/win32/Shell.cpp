@@ -1,6 +1,7 @@
 // Opening documents on Windows: the program the system registers for a file (FindExecutable),
 // started through the shell (ShellExecuteEx) with its arguments each in quotation marks, and
-// watched through its process handle; compiled help through the HTML Help viewer.
+// watched through its process handle; compiled help through the HTML Help viewer, loaded when
+// first asked for.
 #include "platform/window/Shell.h"
 
 #include <windows.h>
@@ -14,6 +15,8 @@
 
 #include "platform/module/Paths.h"
 #include "platform/module/win32/WideText.h"
+#include "platform/window/Dialog.h"
+#include "platform/window/win32/Win32Window.h"
 
 namespace platform {
 namespace {
@@ -92,8 +95,9 @@ void CALLBACK ProcessEnded(void* context, BOOLEAN /*timedOut*/) {
     PostMessageW(WatchWindow(), kProcessEnded, 0, reinterpret_cast<LPARAM>(context));
 }
 
-// Starts the program through the shell; its process handle, or null.
-HANDLE Start(const std::string& program, const std::vector<std::string>& arguments) {
+// Starts the program through the shell: its process handle, or null when the shell handed the
+// start to a program already running; nothing when it failed.
+std::optional<HANDLE> Start(const std::string& program, const std::vector<std::string>& arguments) {
     const std::wstring file = Widened(program);
     const std::wstring parameters = Parameters(arguments);
     SHELLEXECUTEINFOW info{};
@@ -103,7 +107,28 @@ HANDLE Start(const std::string& program, const std::vector<std::string>& argumen
     info.lpFile = file.c_str();
     info.lpParameters = parameters.c_str();
     info.nShow = SW_SHOWNORMAL;
-    return ShellExecuteExW(&info) ? info.hProcess : nullptr;
+    if (!ShellExecuteExW(&info)) {
+        return std::nullopt;
+    }
+    return info.hProcess;
+}
+
+using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
+
+// The viewer's entry, once it has been asked for; null when it is not installed.
+HtmlHelpFunction viewer = nullptr;
+bool viewerLookedFor = false;
+
+HtmlHelpFunction Viewer() {
+    if (!viewerLookedFor) {
+        viewerLookedFor = true;
+        if (HMODULE library = LoadLibraryW(L"hhctrl.ocx")) {
+            // Through the one function type that every other converts from without a warning.
+            viewer = reinterpret_cast<HtmlHelpFunction>(
+                reinterpret_cast<void (*)()>(GetProcAddress(library, "HtmlHelpW")));
+        }
+    }
+    return viewer;
 }
 
 }  // namespace
@@ -120,9 +145,14 @@ std::optional<std::string> FindOpener(const std::string& file) {
 
 bool StartWatched(const std::string& program, const std::vector<std::string>& arguments,
                   std::function<void(bool exitedWithZero)> onEnded) {
-    HANDLE process = Start(program, arguments);
-    if (process == nullptr) {
+    const std::optional<HANDLE> started = Start(program, arguments);
+    if (!started) {
         return false;
+    }
+    // A running program took the document: it is shown, and there is no process to watch.
+    HANDLE process = *started;
+    if (process == nullptr) {
+        return true;
     }
     WatchWindow();
     auto* watch = new Watch{process, nullptr, std::move(onEnded)};
@@ -135,11 +165,19 @@ bool StartWatched(const std::string& program, const std::vector<std::string>& ar
     return true;
 }
 
-bool OpenCompiledHelp(const std::string& file, const std::string& request) {
-    if (!IsDocument(file)) {
+bool OpenCompiledHelp(const std::string& file, const std::string& request, const Dialog* owner) {
+    if (!IsDocument(file) || Viewer() == nullptr) {
         return false;
     }
-    return HtmlHelpW(GetDesktopWindow(), Widened(request).c_str(), HH_DISPLAY_TOPIC, 0) != nullptr;
+    HWND ownerWindow = owner != nullptr ? ToHwnd(owner->Handle()) : nullptr;
+    return viewer(ownerWindow != nullptr ? ownerWindow : GetDesktopWindow(),
+                  Widened(request).c_str(), HH_DISPLAY_TOPIC, 0) != nullptr;
+}
+
+void CloseCompiledHelp() {
+    if (viewer != nullptr) {
+        viewer(nullptr, nullptr, HH_CLOSE_ALL, 0);
+    }
 }
 
 }  // namespace platform

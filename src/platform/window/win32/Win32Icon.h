@@ -1,5 +1,5 @@
-// Icon handles as the system's icons: the program's icon resources from their PNG images, the
-// message icons from the system.
+// Icon handles as the system's icons: the program's icons from the program file, the message
+// icons from the system, each at the size asked for.
 #pragma once
 
 #include <windows.h>
@@ -8,8 +8,8 @@
 
 namespace platform {
 
-// An icon of about `side` pixels; the caller owns it when `owned` comes back true. Null for a
-// null icon.
-HICON ToHicon(const Icon& icon, int side, bool& owned);
+// An icon `side` pixels square, made from the image nearest that size; the caller owns it. Null
+// for a null icon, and for a program icon that the program file does not carry.
+HICON MakeHicon(const Icon& icon, int side);
 
 }  // namespace platform

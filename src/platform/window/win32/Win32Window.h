@@ -4,9 +4,12 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string_view>
+#include <type_traits>
 
 #include "platform/window/Dialog.h"
+#include "platform/window/DialogUnits.h"
 
 namespace platform {
 
@@ -32,5 +35,18 @@ int NormalCursorDepth();
 // How wide `text` is in `font` on one line as a button or a title bar draws it, an ampersand
 // marking the next letter's key.
 int OneLineTextWidth(HFONT font, std::string_view text);
+
+struct FontDeleter {
+    void operator()(HFONT font) const { DeleteObject(font); }
+};
+using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+
+// Closes every window of the HTML Help viewer, if it was ever loaded: at the program's end.
+void CloseCompiledHelp();
+
+// The font that dialog templates name, at a resolution.
+OwnedFont MakeDialogFont(int dpi);
+// The dialog units of a font, as the system works them out for a dialog in it.
+DialogUnits DialogUnitsOf(HFONT font);
 
 }  // namespace platform

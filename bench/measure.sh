@@ -230,8 +230,8 @@ byte what it was for every seed.
 
 The site in \`build/web/site\` (emscripten $emscripten, \`-Oz\`), served by \`web/serve.py\` on
 127.0.0.1 as \`./run.sh --web\` serves it, in headless Chromium $(web chromium), measured by
-\`bench/web-page.mjs\`. Bytes are counted as they cross the wire, headers included, in KB of 1000
-bytes.
+\`bench/web-page.mjs\` on $(date -u +%Y-%m-%d). Bytes are counted as they cross the wire, headers
+included, in KB of 1000 bytes.
 
 | what | measured | aim |
 |---|---|---|
@@ -240,6 +240,8 @@ bytes.
 | the engine, \`schattwerk.<hash>.wasm\` | $(web wasm_raw_kb) KB, $(web wasm_gzip_kb) KB gzip, $(web wasm_brotli_kb) KB brotli | under 60 KB |
 | navigation to "#fall=S" to its case on screen, first visit | median $(web shown_median_ms) ms (slowest $(web shown_max_ms) ms); a bare page with one number: $(web bare_median_ms) ms; $(web shown_ratio) times | at most 1.3 times |
 | the same, CPU slowed 4× | median $(web shown_slowed_median_ms) ms (slowest $(web shown_slowed_max_ms) ms); a bare page: $(web bare_slowed_median_ms) ms; $(web shown_slowed_ratio) times | at most 1.3 times |
+| the floor: the page's own markup and style with a case filled in, no script | median $(web floor_median_ms) ms, $(web floor_ratio) times a bare page; CPU slowed 4×: $(web floor_slowed_median_ms) ms, $(web floor_slowed_ratio) times | |
+| navigation to the first frame that shows the page, first visit | median $(web first_frame_median_ms) ms; a bare page's: $(web bare_frame_median_ms) ms; $(web first_frame_ratio) times; CPU slowed 4×: $(web first_frame_slowed_median_ms) ms against $(web bare_frame_slowed_median_ms) ms, $(web first_frame_slowed_ratio) times | |
 | the same, repeat visit from the service worker | median $(web repeat_median_ms) ms, CPU slowed 4×: $(web repeat_slowed_median_ms) ms | below the first visit |
 | first and repeat visit on a phone's network (150 ms round trip, 200 KB/s) | first visit: median $(web network_first_median_ms) ms; repeat visit: $(web network_repeat_median_ms) ms | |
 | the main thread's own time to the case on screen, first visit | $(web thread_page_total_ms) ms; a bare page: $(web thread_bare_total_ms) ms | |
@@ -249,41 +251,73 @@ A first visit is a browser context of its own, without cache or service worker, 
 forwarder that counts the requests and bytes; a repeat visit is a new tab in a context whose
 service worker already controls the page; the phone's network is DevTools' network emulation. "On
 screen" is the first animation frame after a hint number appears, counted from the start of
-navigation; each time is the median of 20 loads, page, bare page and repeat visit taken in turn.
-The main thread's own time is its thread time (which the rest of a busy machine hardly changes,
-unlike the times above) in the median of 7 traced first visits at full speed. The click is timed
-inside the page: its handler draws a case number, pushes the history entry, has the module make
-the case and fills the rows before it returns.
+navigation; the first frame that shows the page is the browser's first contentful paint, which
+counts to the frame's presentation and so comes some milliseconds after an animation frame would.
+Each time is the median of 20 loads, page, bare page, floor and repeat visit taken in turn. The
+main thread's own time is its thread time (which the rest of a busy machine hardly changes, unlike
+the times above) in the median of 7 traced first visits at full speed. The click is timed inside
+the page: its handler draws a case number, pushes the history entry, has the module make the case
+and fills the rows before it returns.
+
+**What a trace of the start shows.** The page's markup arrives with its headers; the renderer
+commits it some tens of milliseconds later (a bare page waits as long), and only then does
+anything of the page run. The engine's request used to wait for the preload scanner at the start
+of parsing; the \`Link\` header now sends it at commit, and the script that opens the head would
+send it at the start of parsing without that header. The module compiles in the background while
+the page is parsed. The page used to keep its body undrawn until the case was shown: its first
+frame was blank, and the engine's instantiation then waited behind a frame whose layout spent
+most of its time in font lookups. Now the first frame is the page itself, and the case follows in
+the next frame, which needs no font the first did not load (the case line lost its bold face for
+that). Functions compiled on their first call are not what keeps the case waiting, as these notes
+said before: the engine's first case compiles some 200 of them lazily, 1.5 to 2.1 ms of main-thread
+time in 7 traces, and in node the first case takes 1.1 ms against 0.07 ms for the next; compiling
+the whole module at once made the page slower. Making the catalogue's records at compile time
+rather than in the first case removed nine of those functions and no measurable time.
 
 **Case on screen.** A bare page shows its one number after $(web bare_median_ms) ms: a new
-renderer, the navigation and the parse, which no page can go below. The page's main thread works
-$beyond_thread ms more than the bare page's before its case is on screen: parsing its markup
-with the inlined style and script, $(web thread_page_parse_ms) ms (bare page $(web thread_bare_parse_ms) ms);
-evaluating its script, $(web thread_page_script_ms) ms; the engine, $(web thread_page_engine_ms) ms: the
-module compiled, each of its functions compiled on its first call, instantiated, and the case made
-and shown ($(web thread_bare_engine_ms) ms of the bare page's is the measuring script's own); and
-the first frames, blank until the script has shown the case, $(web thread_page_render_ms) ms of
-style, layout and paint (bare page $(web thread_bare_render_ms) ms).
-The rest is loading: the page's own markup is larger, and the engine is a request the bare page
-does not make. The engine cannot be left out, though making the case itself is the smallest part
-of it ("Generieren" does it with the rows in $(web generate_median_ms) ms). Of what the page did
-beyond it, emscripten's runtime (12.6 KB of script) has given way to a loader of some thirty lines
-in the page's script, the style and the script have moved into the page, so that the engine's
-compilation starts while the page is parsed, and the form's labels and the service worker wait
-until the case is on screen, and no frame with empty rows is drawn before it. What is left, the
-engine's compilation function by function on first call and its running, keeps the page at
-$(web shown_ratio) times a bare page's time, far from the aim. On this machine, shared with other
-builds, the times vary by a quarter from run to run, the thread times by a tenth.
+renderer, the navigation and the parse, which no page can go below. The page's own markup and
+style with a case in it, and no script, take $(web floor_ratio) times that: that is the floor of
+any page with this markup. The page's main thread works $beyond_thread ms more than the bare
+page's before its case is on screen: parsing its markup with the inlined style and script,
+$(web thread_page_parse_ms) ms (bare page $(web thread_bare_parse_ms) ms); evaluating its scripts,
+$(web thread_page_script_ms) ms; the engine, $(web thread_page_engine_ms) ms: instantiating the
+compiled module, compiling its functions on their first call, and the case made and shown
+($(web thread_bare_engine_ms) ms of the bare page's is the measuring script's own); and its two
+frames, $(web thread_page_render_ms) ms of style, layout and paint (bare page
+$(web thread_bare_render_ms) ms). Beyond the floor, the case waits for the engine's request, its
+compilation and the frame after the first: $(web shown_ratio) times a bare page at full speed and
+$(web shown_slowed_ratio) times with the CPU slowed 4×, against the aim of 1.3. On this machine
+(2 cores shared with other builds, the load average between 5 and 20 while these figures were
+taken) the wall times were 3 to 10 times the main thread's own times, and the same page's ratio
+moved by a quarter between runs of the script.
+
+**Before and after.** The page before these notes' last change (main at 910ce83) and after it,
+each measured twice by this script in turn (before, after, after, before) on 2026-12-09: case on
+screen 2.12 and 1.61 times a bare page before, 2.08 and 2.10 after; with the CPU slowed 4×, 2.10
+and 2.06 before, 2.00 and 1.78 after. The first frame that shows the page (before, the case's own,
+as the page drew nothing until then) 2.13 and 1.86 times a bare page's before, 1.47 and 1.51
+after; slowed, 2.14 and 2.07 before, 1.63 and 1.54 after. Taken in turn within one run, 20 loads
+each, the case came 1.75, 2.02, 1.89 and 2.05 times a bare page before against 1.84, 2.33, 1.66
+and 1.78 after, and slowed 1.53 and 2.13 before against 1.51 and 1.57 after. So the first frame
+comes about a quarter sooner, and shows the page at once; the case comes about when it did, within
+what these runs vary by. The same four runs again later that day, under a load average of 13 to
+14, spread wider and read the same: case on screen 2.91 and 1.76 times a bare page before, 2.30
+and 2.48 after; slowed, 1.59 and 2.39 before, 1.66 and 2.19 after; the first frame after 288 and
+178 ms before, 130 and 148 ms after (2.94 and 1.75 times a bare page's before, 1.55 and 2.06
+after). Neither comes near the aim of 1.3 times. It still waits for the engine, which now arrives while the first frame is
+drawn, and then for the frame after it; the main thread's work for the two frames
+($(web thread_page_render_ms) ms here) is what the blank frame used to save.
 
 **Repeat visit.** On this machine's loopback a request costs next to nothing, so a repeat visit
 saves little beyond a first one: the page's work is the same, and the service worker has to start
 and read its cache instead. On a phone's network it saves the two round trips to the case, the
 page and its engine: $(web network_repeat_median_ms) ms against $(web network_first_median_ms) ms.
 
-**First visit.** The page, its engine (brotli), the favicon and the service worker, each once:
-the worker keeps the page and the engine from the browser's HTTP cache, where the visit has just
-put them, rather than fetching them again, and takes help pages, icons and the manifest when they
-are first used. Before, with emscripten's runtime and a worker that fetched every file of the site
+**First visit.** The page, its engine (brotli), the favicon, the service worker and the three
+files of the help, each once: the worker keeps the page and the engine from the browser's HTTP
+cache, where the visit has just put them, rather than fetching them again, and the help at once,
+so that it opens offline where it was never read; icons and the manifest it takes when they are
+first used. Before, with emscripten's runtime and a worker that fetched every file of the site
 again past the HTTP cache, a first visit made 25 requests for 19 files and transferred 191.7 KB,
 uncompressed as Python's \`http.server\` sent them.
 

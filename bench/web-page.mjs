@@ -1,10 +1,12 @@
-// Measures the web page in build/web/site for bench/measure.sh, which writes the figures into
-// docs/performance.md: what a first visit asks for and transfers, as the server of `./run.sh --web`
-// sends it; the time from navigating to an address "#fall=S" to its case on screen, on a first
-// visit and on a repeat visit from the service worker, at full speed and with the CPU slowed 4× by
-// DevTools, beside a bare page's first frame; the main thread's own time up to then, by what it is
-// spent on; and "Generieren" from the click to the updated rows. Prints one "name value" line per
-// figure. Usage: node bench/web-page.mjs
+// Measures the web page in build/web/site (or $SCHATTWERK_SITE) for bench/measure.sh, which writes
+// the figures into docs/performance.md: what a first visit asks for and transfers, as the server of
+// `./run.sh --web` sends it; the time from navigating to an address "#fall=S" to its case on
+// screen, and to the first frame that shows anything of the page, on a first visit and on a repeat
+// visit from the service worker, at full speed and with the CPU slowed 4× by DevTools, beside a
+// bare page that shows one number and beside the page's own markup and style with a case filled in
+// and no script (its floor); the main thread's own time up to then, by what it is spent on; and
+// "Generieren" from the click to the updated rows. Prints one "name value" line per figure. Usage:
+// node bench/web-page.mjs
 import {
     mkdirSync,
     mkdtempSync,
@@ -20,7 +22,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { launchBrowser, serveSite, site } from '../tests/web/support.mjs';
 
-const loads = 20;
+const loads = Number(process.env.LOADS ?? 20);
 const tracedLoads = 7;
 const clicks = 50;
 const median = (values) => {
@@ -70,10 +72,10 @@ async function countingForwarder(url) {
     };
 }
 
-// The time from navigation to the first frame after a hint number appears, in `context`: a new
-// one for a first visit (no HTTP cache, no service worker), one the page has been in before for a
-// repeat visit. The CPU slowed `rate` times, the network as `network` says; with `trace`, the load
-// is traced into that file.
+// The time from navigation to the first frame after a hint number appears, and to the first frame
+// that shows any text of the page, in `context`: a new one for a first visit (no HTTP cache, no
+// service worker), one the page has been in before for a repeat visit. The CPU slowed `rate`
+// times, the network as `network` says; with `trace`, the load is traced into that file.
 async function timeToCase(context, url, { rate = 1, network = null, trace = null } = {}) {
     const page = await context.newPage();
     try {
@@ -94,7 +96,13 @@ async function timeToCase(context, url, { rate = 1, network = null, trace = null
         await page.goto(url);
         await page.waitForFunction(() => window.caseShownAt !== undefined);
         if (trace) await page.tracing.stop();
-        return await page.evaluate(() => window.caseShownAt);
+        await page.waitForFunction(
+            () => performance.getEntriesByName('first-contentful-paint').length > 0,
+        );
+        return await page.evaluate(() => ({
+            shown: window.caseShownAt,
+            firstFrame: performance.getEntriesByName('first-contentful-paint')[0].startTime,
+        }));
     } finally {
         await page.close();
     }
@@ -121,7 +129,8 @@ async function visitedContext(browser, url) {
 
 // The main thread's own time (thread time, which the rest of a busy machine hardly changes) from
 // navigation to the case on screen on a first visit, in all and by what it was spent on: the
-// outermost events of each kind, so that none counts twice.
+// outermost events of each kind, so that none counts twice. The page's script, and the engine when
+// it is ready by then, run inside the parse, which counts without them.
 const traceCategories = [
     'devtools.timeline',
     'v8.execute',
@@ -133,14 +142,14 @@ const traceCategories = [
 const kinds = {
     parse: ['ParseHTML'],
     script: ['v8.compileModule', 'v8.evaluateModule', 'EvaluateScript'],
-    engine: ['RunMicrotasks', 'v8.wasm.compileConsume', 'wasm.AsyncInstantiate'],
+    engine: ['RunMicrotasks', 'v8.wasm.compileConsume', 'wasm.SyncInstantiate'],
     render: ['ParseAuthorStyleSheet', 'UpdateLayoutTree', 'Layout', 'PrePaint', 'Paint', 'Commit'],
 };
 async function mainThreadTimes(browser, url) {
     const context = await browser.createBrowserContext();
     const trace = join(work, 'trace.json');
     try {
-        const shown = await timeToCase(context, url, { trace });
+        const { shown } = await timeToCase(context, url, { trace });
         const events = JSON.parse(readFileSync(trace)).traceEvents;
         const start = events.find(
             (event) =>
@@ -155,22 +164,47 @@ async function mainThreadTimes(browser, url) {
                 event.ts >= start.ts &&
                 event.ts <= start.ts + shown * 1000,
         );
+        const inside = (event, other) =>
+            other !== event &&
+            other.ts <= event.ts &&
+            other.ts + other.dur >= event.ts + event.dur;
         const outermost = (names) => {
             const chosen = main.filter((event) => names.includes(event.name));
-            const inside = (event, other) =>
-                other !== event &&
-                other.ts <= event.ts &&
-                other.ts + other.dur >= event.ts + event.dur;
             return chosen.filter((event) => !chosen.some((other) => inside(event, other)));
         };
-        const threadTime = (names) =>
-            outermost(names).reduce((sum, event) => sum + (event.tdur ?? 0), 0) / 1000;
-        const times = { total: threadTime(['RunTask', 'ThreadControllerImpl::RunTask']) };
-        for (const [kind, names] of Object.entries(kinds)) times[kind] = threadTime(names);
+        const threadTime = (events) =>
+            events.reduce((sum, event) => sum + (event.tdur ?? 0), 0) / 1000;
+        const tasks = outermost(['RunTask', 'ThreadControllerImpl::RunTask']);
+        const times = { total: threadTime(tasks) };
+        const chosen = {};
+        for (const [kind, names] of Object.entries(kinds)) {
+            chosen[kind] = outermost(names);
+            times[kind] = threadTime(chosen[kind]);
+        }
+        const inParse = Object.entries(chosen)
+            .filter(([kind]) => kind !== 'parse')
+            .flatMap(([, events]) => events)
+            .filter((event) => chosen.parse.some((parse) => inside(event, parse)));
+        times.parse -= threadTime(inParse);
         return times;
     } finally {
         await context.close();
     }
+}
+
+// The page's own markup and style with the case of `url` filled in and no script, as `folder`'s
+// page: what any page showing a case in this markup costs, whatever makes the case.
+async function writeFloorPage(browser, url, folder) {
+    const page = await browser.newPage();
+    await page.goto(url);
+    await page.waitForFunction(() => document.querySelector('#rows .hint')?.textContent);
+    const html = await page.evaluate(() => {
+        for (const script of document.querySelectorAll('script')) script.remove();
+        return `<!DOCTYPE html>\n${document.documentElement.outerHTML}`;
+    });
+    await page.close();
+    mkdirSync(folder);
+    writeFileSync(join(folder, 'index.html'), html);
 }
 
 // A page with a hint number in its markup and nothing else: what any first visit costs.
@@ -186,25 +220,38 @@ writeFileSync(
 const server = await serveSite();
 const bareServer = await serveSite(bareFolder);
 const browser = await launchBrowser();
+const floorFolder = join(work, 'floor');
+await writeFloorPage(browser, `${server.url}#fall=0`, floorFolder);
+const floorServer = await serveSite(floorFolder);
 try {
     const figures = {};
     const address = (load) => `${server.url}#fall=${load * 104729}`;
     for (const [rate, suffix] of [[1, ''], [4, '_slowed']]) {
-        const first = [];
-        const bare = [];
-        const repeat = [];
+        const loaded = { first: [], bare: [], floor: [], repeat: [] };
         const visited = await visitedContext(browser, server.url);
         for (let load = 0; load < loads; load += 1) {
-            first.push(await firstVisit(browser, address(load), { rate }));
-            bare.push(await firstVisit(browser, bareServer.url, { rate }));
-            repeat.push(await timeToCase(visited, address(load), { rate }));
+            loaded.first.push(await firstVisit(browser, address(load), { rate }));
+            loaded.bare.push(await firstVisit(browser, bareServer.url, { rate }));
+            loaded.floor.push(await firstVisit(browser, floorServer.url, { rate }));
+            loaded.repeat.push(await timeToCase(visited, address(load), { rate }));
         }
         await visited.close();
+        const [first, bare, floor, repeat] = ['first', 'bare', 'floor', 'repeat'].map((which) =>
+            loaded[which].map(({ shown }) => shown),
+        );
+        const [firstFrame, bareFrame] = ['first', 'bare'].map((which) =>
+            loaded[which].map((times) => times.firstFrame),
+        );
         Object.assign(figures, {
             [`shown${suffix}_median_ms`]: median(first).toFixed(1),
             [`shown${suffix}_max_ms`]: Math.max(...first).toFixed(1),
             [`bare${suffix}_median_ms`]: median(bare).toFixed(1),
             [`shown${suffix}_ratio`]: (median(first) / median(bare)).toFixed(2),
+            [`floor${suffix}_median_ms`]: median(floor).toFixed(1),
+            [`floor${suffix}_ratio`]: (median(floor) / median(bare)).toFixed(2),
+            [`first_frame${suffix}_median_ms`]: median(firstFrame).toFixed(1),
+            [`bare_frame${suffix}_median_ms`]: median(bareFrame).toFixed(1),
+            [`first_frame${suffix}_ratio`]: (median(firstFrame) / median(bareFrame)).toFixed(2),
             [`repeat${suffix}_median_ms`]: median(repeat).toFixed(1),
         });
     }
@@ -215,8 +262,8 @@ try {
     const onPhone = { first: [], repeat: [] };
     const visited = await visitedContext(browser, server.url);
     for (let load = 0; load < loads; load += 1) {
-        onPhone.first.push(await firstVisit(browser, address(load), { network }));
-        onPhone.repeat.push(await timeToCase(visited, address(load), { network }));
+        onPhone.first.push((await firstVisit(browser, address(load), { network })).shown);
+        onPhone.repeat.push((await timeToCase(visited, address(load), { network })).shown);
     }
     await visited.close();
     figures.network_first_median_ms = median(onPhone.first).toFixed(1);
@@ -279,6 +326,7 @@ try {
 } finally {
     await browser.close();
     await bareServer.stop();
+    await floorServer.stop();
     await server.stop();
     rmSync(work, { recursive: true });
 }

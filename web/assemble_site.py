@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Fills the site folder afresh for the web build. The page's style and script go into index.html
-itself, so that a first visit needs no further round trip before the engine, with their hashes in
-place of 'self' in the page's Content-Security-Policy; the engine's module gets a name that carries
-its content's hash, so that a host may keep it for good. The build's version, drawn from every file,
-goes into index.html and the service worker; every file that compresses gets a brotli and a gzip
-form beside it, for servers that send them as they are.
+itself, so that a first visit needs no further round trip before the engine, with the hashes of
+all its inline scripts and styles in place of 'self' in the page's Content-Security-Policy; the
+engine's module gets a name that carries its content's hash, so that a host may keep it for good.
+The build's version, drawn from every file, goes into index.html and the service worker, with the
+list of the help's files that the worker keeps; nginx-preload.conf names the engine for the nginx
+example's preload header; every file that compresses gets a brotli and a gzip form beside it, for
+servers that send them as they are.
 
 Usage: assemble_site.py SITE --index F --script F --style F --module F --worker F --brotli EXE
                         [--file SOURCE FOLDER]...
@@ -13,11 +15,22 @@ import argparse
 import base64
 import gzip
 import hashlib
+import json
+import re
 import shutil
 import subprocess
 from pathlib import Path
 
 COMPRESSIBLE = {".html", ".js", ".css", ".wasm", ".svg", ".webmanifest"}
+
+# For web/nginx.conf, which includes it: the header that preloads this build's engine with the page.
+NGINX_PRELOAD = """\
+# Written by the site's build for web/nginx.conf: the page's engine, which the browser may ask for
+# as soon as the page's headers arrive. nginx reads it when it starts or reloads.
+map $uri $schattwerk_preload {{
+    ~(^|/)(index\\.html)?$ "<{module}>; rel=preload; as=fetch; crossorigin";
+}}
+"""
 
 
 def replace_once(text, old, new):
@@ -26,14 +39,19 @@ def replace_once(text, old, new):
     return text.replace(old, new)
 
 
-def inline(page, tag, element, text, directive):
-    """The page with `tag` replaced by `text` in `element`, allowed by its hash in `directive`."""
+def inline(page, tag, element, text):
+    """The page with `tag` replaced by `text` in `element`."""
     if f"</{element}" in text:
         raise SystemExit(f"assemble_site: the inlined text must not close its <{element}>")
-    digest = base64.b64encode(hashlib.sha256(text.encode()).digest()).decode()
-    page = replace_once(page, f"{directive} 'self'", f"{directive} 'sha256-{digest}'")
-    opening = '<script type="module">' if element == "script" else "<style>"
-    return replace_once(page, tag, f"{opening}{text}</{element}>")
+    return replace_once(page, tag, f"<{element}>{text}</{element}>")
+
+
+def allow_inline(page, element, directive):
+    """The page whose policy allows each of its inline `element`s by its hash in `directive`."""
+    texts = re.findall(rf"<{element}>(.*?)</{element}>", page, re.DOTALL)
+    digests = [base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() for text in texts]
+    sources = " ".join(f"'sha256-{digest}'" for digest in digests)
+    return replace_once(page, f"{directive} 'self'", f"{directive} {sources}")
 
 
 def main():
@@ -54,14 +72,14 @@ def main():
     engine = Path(arguments.module).read_bytes()
     module = f"schattwerk.{hashlib.sha256(engine).hexdigest()[:10]}.wasm"
     (site / module).write_bytes(engine)
-    script = Path(arguments.script).read_text()
-    script = replace_once(script, "'schattwerk.wasm'", f"'{module}'")
     page = Path(arguments.index).read_text()
-    page = replace_once(page, 'href="schattwerk.wasm"', f'href="{module}"')
+    page = replace_once(page, "'schattwerk.wasm'", f"'{module}'")
     page = inline(page, '<link rel="stylesheet" href="style.css">', "style",
-                  Path(arguments.style).read_text(), "style-src")
-    page = inline(page, '<script type="module" src="page.js"></script>', "script", script,
-                  "script-src")
+                  Path(arguments.style).read_text())
+    page = inline(page, '<script src="page.js"></script>', "script",
+                  Path(arguments.script).read_text())
+    page = allow_inline(page, "style", "style-src")
+    page = allow_inline(page, "script", "script-src")
     (site / "index.html").write_text(page)
 
     worker = Path(arguments.worker).read_text()
@@ -72,7 +90,10 @@ def main():
     version = fingerprints.hexdigest()[:16]
     (site / "index.html").write_text(replace_once(page, "@SITE_VERSION@", version))
     worker = replace_once(worker, "@SITE_VERSION@", version)
-    (site / "sw.js").write_text(replace_once(worker, "@ENGINE@", module))
+    worker = replace_once(worker, "@ENGINE@", module)
+    help_files = sorted(str(path.relative_to(site)) for path in (site / "help").iterdir())
+    (site / "sw.js").write_text(replace_once(worker, "@HELP_FILES@", json.dumps(help_files)))
+    (site / "nginx-preload.conf").write_text(NGINX_PRELOAD.format(module=module))
 
     for file in [path for path in site.rglob("*") if path.suffix in COMPRESSIBLE]:
         subprocess.run([arguments.brotli, "--quality=11", "--keep", "--force", str(file)],

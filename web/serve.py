@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Serves the site (build/web/site) as docs/deploying.md asks of any host, for ./run.sh --web and
 the browser tests: each file's type, its brotli or gzip form where the browser takes one, the
-headers that keep it from being framed or sniffed, and cache headers for a site whose engine
-carries its content's hash in its name. Logs one line per request: method, path, status, bytes
-of the body.
+headers that keep it from being framed or sniffed, cache headers for a site whose engine carries
+its content's hash in its name, and with the page, a preload of that engine. Logs one line per
+request: method, path, status, bytes of the body.
 
 Usage: serve.py <folder> [port] [address]   (port 0: one the system picks; it prints the address)
 """
@@ -12,6 +12,7 @@ import html
 import os
 import re
 import sys
+import threading
 import urllib.parse
 from http import HTTPStatus
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
@@ -29,11 +30,15 @@ TYPES = {
 ENCODINGS = (("br", ".br"), ("gzip", ".gz"))
 HASHED = re.compile(r"\.[0-9a-f]{10}\.[a-z]+$")
 # Each page holds its own policy in a meta tag (the site's build puts the hashes of the page's
-# inline style and script there); a header adds what only a header can say: no framing.
+# inline style and script there); a header adds what only a header can say: no framing, and none
+# of the browser's powerful features, which the site never uses. On every answer, errors and
+# redirects too.
 SITE_HEADERS = {
     "Content-Security-Policy": "frame-ancestors 'none'",
     "X-Content-Type-Options": "nosniff",
     "Referrer-Policy": "same-origin",
+    "Permissions-Policy": "camera=(), microphone=(), geolocation=(), payment=(), usb=(), "
+                          "serial=(), hid=(), midi=(), display-capture=()",
 }
 
 
@@ -45,6 +50,20 @@ def accepted_encodings(header):
         if not quality or float(quality.group(1)) > 0:
             accepted.add(name.strip().lower())
     return accepted
+
+
+def engine_preload(folder):
+    """The page asks for its engine first thing; this header lets the browser ask as soon as the
+    page's headers arrive, before the page is parsed."""
+    engines = [name for name in os.listdir(folder)
+               if name.endswith(".wasm") and HASHED.search(name)]
+    if len(engines) != 1:
+        return {}
+    return {"Link": f"<{engines[0]}>; rel=preload; as=fetch; crossorigin"}
+
+
+# One request's log line at a time.
+LOG_LOCK = threading.Lock()
 
 
 class SiteHandler(BaseHTTPRequestHandler):
@@ -91,6 +110,8 @@ class SiteHandler(BaseHTTPRequestHandler):
         headers["Cache-Control"] = (
             "public, max-age=31536000, immutable" if HASHED.search(file) else "no-cache"
         )
+        if os.path.basename(file) == "index.html":
+            headers.update(engine_preload(os.path.dirname(file)))
         if self.headers.get("If-None-Match") == tag:
             return self.send(HTTPStatus.NOT_MODIFIED, headers, b"", with_body)
         with open(sent, "rb") as opened:
@@ -99,12 +120,16 @@ class SiteHandler(BaseHTTPRequestHandler):
         self.send(HTTPStatus.OK, headers, body, with_body)
 
     def redirect(self, location, with_body):
-        self.send(HTTPStatus.MOVED_PERMANENTLY, {"Location": location}, b"", with_body)
+        # As nginx answers a folder's address without its slash.
+        self.refuse(HTTPStatus.MOVED_PERMANENTLY, with_body,
+                    {"Location": location, "Content-Type": "text/html"})
 
-    def refuse(self, status, with_body):
+    def refuse(self, status, with_body, more_headers=None):
+        """An error or a redirect: a line of HTML that names the status, with the site's headers."""
         body = f"<!DOCTYPE html><title>{status.value}</title><p>{html.escape(status.phrase)}</p>"
         headers = {"Content-Type": TYPES[".html"], "Cache-Control": "no-cache"}
         headers.update(SITE_HEADERS)
+        headers.update(more_headers or {})
         self.send(status, headers, body.encode(), with_body)
 
     def send(self, status, headers, body, with_body):
@@ -117,7 +142,9 @@ class SiteHandler(BaseHTTPRequestHandler):
         self.end_headers()
         if with_body:
             self.wfile.write(body)
-        print(f"{self.command} {self.path} {status.value} {len(body)}", flush=True)
+        # The line and its end are separate writes, which answers on other threads could split.
+        with LOG_LOCK:
+            print(f"{self.command} {self.path} {status.value} {len(body)}", flush=True)
 
     def log_message(self, format, *args):
         pass

@@ -92,6 +92,27 @@ constexpr std::array<CatalogueRow, 80> kCatalogue{{
 constexpr std::array<WitnessId, 6> kAttributeWitnesses{1, 2, 3, 4, 5, 6};
 constexpr std::array<SuspectId, 12> kSuspects{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12};
 
+constexpr auto kStatements = [] {
+    std::array<Statement, kCatalogue.size()> statements;
+    for (std::size_t row = 0; row < kCatalogue.size(); ++row) {
+        const CatalogueRow& from = kCatalogue.at(row);
+        statements.at(row) = Statement(from.hintNumber, from.witness, from.text, from.clue);
+    }
+    return statements;
+}();
+
+template <class Record, std::size_t Count>
+constexpr std::array<Record, Count> RecordsOf(const std::array<std::int32_t, Count>& ids) {
+    std::array<Record, Count> records;
+    for (std::size_t index = 0; index < Count; ++index) {
+        records.at(index) = Record(ids.at(index));
+    }
+    return records;
+}
+
+constexpr auto kAttributeWitnessRecords = RecordsOf<Witness>(kAttributeWitnesses);
+constexpr auto kSuspectRecords = RecordsOf<Suspect>(kSuspects);
+
 }  // namespace
 
 std::span<const CatalogueRow> CatalogueRows() {
@@ -104,6 +125,18 @@ std::span<const WitnessId> AttributeWitnessIds() {
 
 std::span<const SuspectId> SuspectIds() {
     return kSuspects;
+}
+
+std::span<const Statement> CatalogueStatements() {
+    return kStatements;
+}
+
+std::span<const Witness> AttributeWitnesses() {
+    return kAttributeWitnessRecords;
+}
+
+std::span<const Suspect> AllSuspects() {
+    return kSuspectRecords;
 }
 
 }  // namespace schattwerk

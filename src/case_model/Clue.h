@@ -9,12 +9,12 @@ namespace schattwerk {
 class Clue {
   public:
     // Made as "INVALID" first, so a code without an identifier keeps that one.
-    explicit Clue(ClueCode code = IdInvalid) : record(IdInvalid) { record.SetId(code); }
+    constexpr explicit Clue(ClueCode code = IdInvalid) : record(IdInvalid) { record.SetId(code); }
 
-    ClueCode Code() const { return record.Id(); }
-    std::string_view Identifier() const { return record.Text(); }
-    void SetCode(ClueCode code) { record.SetId(code); }
-    void UpdateIdentifier() { record.Update(); }
+    constexpr ClueCode Code() const { return record.Id(); }
+    constexpr std::string_view Identifier() const { return record.Text(); }
+    constexpr void SetCode(ClueCode code) { record.SetId(code); }
+    constexpr void UpdateIdentifier() { record.Update(); }
 
   private:
     TextFollowingId<&ClueIdentifier> record;

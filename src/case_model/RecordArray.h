@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "case_model/Suspect.h"
@@ -21,6 +22,8 @@ class RecordArray {
     int Count() const { return static_cast<int>(items.size()); }
     void Clear() { items.clear(); }
     void Reserve(int count) { items.reserve(static_cast<std::size_t>(count)); }
+    // Replaces the contents with copies of `records`.
+    void Assign(std::span<const Record> records) { items.assign(records.begin(), records.end()); }
 
     auto begin() const { return items.begin(); }
     auto end() const { return items.end(); }
@@ -34,6 +37,7 @@ template <class Record>
 class IdRecordArray : public RecordArray<Record> {
   public:
     using RecordArray<Record>::Add;
+    using RecordArray<Record>::Assign;
     int Add(std::int32_t id) { return Add(Record(id)); }
     // New elements are records made with the default id.
     void Resize(int count) { this->items.resize(static_cast<std::size_t>(count)); }

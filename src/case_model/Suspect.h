@@ -8,12 +8,12 @@ namespace schattwerk {
 
 class Suspect {
   public:
-    explicit Suspect(SuspectId id = IdInvalid) : record(id) {}
+    constexpr explicit Suspect(SuspectId id = IdInvalid) : record(id) {}
 
-    SuspectId Id() const { return record.Id(); }
-    std::string_view Name() const { return record.Text(); }
-    void SetId(SuspectId id) { record.SetId(id); }
-    void UpdateName() { record.Update(); }
+    constexpr SuspectId Id() const { return record.Id(); }
+    constexpr std::string_view Name() const { return record.Text(); }
+    constexpr void SetId(SuspectId id) { record.SetId(id); }
+    constexpr void UpdateName() { record.Update(); }
 
   private:
     TextFollowingId<&SuspectName> record;

@@ -14,17 +14,17 @@ namespace schattwerk {
 template <std::optional<std::string_view> (*LookUp)(std::int32_t)>
 class TextFollowingId {
   public:
-    explicit TextFollowingId(std::int32_t initialId) : id(initialId) { Update(); }
+    constexpr explicit TextFollowingId(std::int32_t initialId) : id(initialId) { Update(); }
 
-    std::int32_t Id() const { return id; }
-    std::string_view Text() const { return text; }
+    constexpr std::int32_t Id() const { return id; }
+    constexpr std::string_view Text() const { return text; }
 
-    void SetId(std::int32_t newId) {
+    constexpr void SetId(std::int32_t newId) {
         id = newId;
         Update();
     }
 
-    void Update() {
+    constexpr void Update() {
         if (const auto found = LookUp(id)) {
             text = *found;
         }

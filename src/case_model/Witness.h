@@ -8,12 +8,12 @@ namespace schattwerk {
 
 class Witness {
   public:
-    explicit Witness(WitnessId id = WitnessNobody) : record(id) {}
+    constexpr explicit Witness(WitnessId id = WitnessNobody) : record(id) {}
 
-    WitnessId Id() const { return record.Id(); }
-    std::string_view Name() const { return record.Text(); }
-    void SetId(WitnessId id) { record.SetId(id); }
-    void UpdateName() { record.Update(); }
+    constexpr WitnessId Id() const { return record.Id(); }
+    constexpr std::string_view Name() const { return record.Text(); }
+    constexpr void SetId(WitnessId id) { record.SetId(id); }
+    constexpr void UpdateName() { record.Update(); }
 
   private:
     TextFollowingId<&WitnessName> record;

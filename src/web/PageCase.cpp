@@ -85,6 +85,8 @@ void NameByHints(PageCase& shown) {
     }
     shown.address = std::string(kHintsKey) + hints;
     shown.name = "Fall " + hints;
+    shown.caseLine = shown.name;
+    shown.opensSolved = true;
 }
 
 // Eight groups of digits joined by kHintSeparator, decoded as eight typed fields.
@@ -138,7 +140,7 @@ PageCase CaseOfNumber(std::uint32_t number) {
     const std::string digits = std::to_string(number);
     shown.address = std::string(kNumberKey) + digits;
     shown.name = "Fall " + digits;
-    shown.numberLine = "Fall-Nr. " + digits;
+    shown.caseLine = "Fall-Nr. " + digits;
     return shown;
 }
 

@@ -15,8 +15,9 @@ namespace schattwerk::web {
 
 // The eight rows in witness order, the solution, and how the case is named: its address fragment
 // ("fall=4242" for a drawn case, "hinweise=74-34-55-22-86-60-47-21" for a decoded one), its name
-// ("Fall 4242", "Fall 74-34-55-22-86-60-47-21") and its case number line ("Fall-Nr. 4242"; empty
-// for a decoded case, which has no number).
+// ("Fall 4242", "Fall 74-34-55-22-86-60-47-21") and the line above its rows ("Fall-Nr. 4242"; a
+// decoded case has no number and shows its name). A decoded case opens with its solution shown,
+// as the program's window shows it; a drawn one with the solution hidden.
 struct PageCase {
     std::array<std::string, WitnessCount> names;
     std::array<std::string, WitnessCount> hints;
@@ -24,7 +25,8 @@ struct PageCase {
     std::string place;
     std::string address;
     std::string name;
-    std::string numberLine;
+    std::string caseLine;
+    bool opensSolved = false;
 };
 
 // Why the input gave no case: the message, the entry field to correct (0..7) and the page's help

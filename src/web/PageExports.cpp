@@ -1,8 +1,8 @@
 // The functions of the WebAssembly module that the page's script calls. A text goes in through
 // the input buffer; each answer is one NUL-terminated UTF-8 text of lines, valid until the next
-// call. A case reads "case", its address, name, number line, culprit and place, then each row's
-// witness and hint number; a refusal reads "refusal", its text, the field at fault and the help
-// topic; no case at all is the empty text.
+// call. A case reads "case", its address, name, case line, "shown" or "hidden" for how its
+// solution opens, culprit and place, then each row's witness and hint number; a refusal reads
+// "refusal", its text, the field at fault and the help topic; no case at all is the empty text.
 #include <emscripten.h>
 
 #include <algorithm>
@@ -26,9 +26,10 @@ void Answer(const web::NoCase&) {
 }
 
 void Answer(const web::PageCase& shown) {
+    const std::string solution = shown.opensSolved ? "shown" : "hidden";
     answer = "case";
     for (const std::string* line :
-         {&shown.address, &shown.name, &shown.numberLine, &shown.culprit, &shown.place}) {
+         {&shown.address, &shown.name, &shown.caseLine, &solution, &shown.culprit, &shown.place}) {
         answer += '\n' + *line;
     }
     for (std::size_t row = 0; row < shown.names.size(); ++row) {

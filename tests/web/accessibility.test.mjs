@@ -20,7 +20,7 @@ const states = [
             await page.evaluate(() => {
                 location.hash = 'fall=x';
             });
-            await page.waitForSelector('#status a');
+            await page.waitForSelector('#message a');
         },
     ],
 ];

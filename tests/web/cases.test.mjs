@@ -1,7 +1,7 @@
 // The page's cases are the command line's: case number S shows the first case of
-// `schattwerk generate --seed S`, a reload shows it again, and Back brings the case before. An
-// address names its case in one spelling, gives the page its title, and one that names no case
-// says so.
+// `schattwerk generate --seed S`, a reload shows it again, and Back and Forward bring each history
+// entry back as it was, solution and form included. An address names its case in one spelling,
+// gives the page its title, and one that names no case says so.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { test } from 'node:test';
@@ -31,7 +31,11 @@ test('case number S shows the case of `schattwerk generate --seed S --solution`'
     }
 });
 
-test('reload shows the case again; Back closes the form, then brings the case before', async () => {
+const formOpen = (page, open) =>
+    page.waitForFunction((wanted) => document.getElementById('entry').open === wanted, {}, open);
+const typedFirst = (page) => page.$eval('#hint-1', (field) => field.value);
+
+test('reload shows the case again; Back and Forward bring each entry back as it was', async () => {
     const page = await site.open('#fall=0001234567');
     assert.ok(page.url().endsWith('#fall=1234567'), page.url());
     assert.equal(await page.title(), 'Fall 1234567 – Dornak-Schattwerk-Generator');
@@ -40,6 +44,8 @@ test('reload shows the case again; Back closes the form, then brings the case be
     await page.reload();
     await page.waitForSelector('#generate:enabled');
     assert.deepEqual(await readView(page), first);
+    await page.click('#toggle');
+    const firstSolved = await readView(page);
 
     await page.click('#generate');
     const drawn = await readView(page);
@@ -47,15 +53,32 @@ test('reload shows the case again; Back closes the form, then brings the case be
     assert.ok(page.url().endsWith(drawn.number.replace('Fall-Nr. ', '#fall=')), page.url());
     await page.click('#generate');
     const last = await readView(page);
+
+    // The form open with a number typed, as a phone that discarded the tab brings it back.
     await page.click('#decode');
+    await page.keyboard.type('7');
+    await page.reload();
+    await page.waitForSelector('#generate:enabled');
+    await formOpen(page, true);
+    assert.equal(await typedFirst(page), '7');
     await page.goBack();
-    await page.waitForFunction(() => !document.getElementById('entry').open);
+    await formOpen(page, false);
     assert.deepEqual(await readView(page), last);
+    await page.goForward();
+    await formOpen(page, true);
+    assert.equal(await typedFirst(page), '7');
+    await page.goBack();
+    await formOpen(page, false);
+
     await page.goBack();
     await waitForCaseNumber(page, drawn.number);
     assert.deepEqual(await readView(page), drawn);
     await page.goBack();
     await waitForCaseNumber(page, first.number);
+    assert.deepEqual(await readView(page), firstSolved);
+    await page.goForward();
+    await waitForCaseNumber(page, drawn.number);
+    assert.deepEqual(await readView(page), drawn);
 });
 
 test('an address that names no case says so, over a case, and the page stays usable', async () => {
@@ -87,14 +110,14 @@ test('an address that names no case says so, over a case, and the page stays usa
             location.hash = fragment;
         }, address);
         await waitForCaseNumber(page, '');
-        const said = await page.$eval('#status', (status) => [
-            status.firstChild.textContent,
-            new URL(status.querySelector('a').href).hash,
+        const said = await page.$eval('#message', (message) => [
+            message.firstChild.textContent,
+            new URL(message.querySelector('a').href).hash,
         ]);
         assert.deepEqual(said, [message, '#l_adresse'], address);
         assert.equal(await page.title(), 'Dornak-Schattwerk-Generator');
     }
     await page.click('#generate');
     assert.match((await readView(page)).number, /^Fall-Nr. \d+$/);
-    assert.equal(await page.$eval('#status', (status) => status.textContent), '');
+    assert.equal(await page.$eval('#message', (message) => message.textContent), '');
 });

@@ -1,7 +1,7 @@
-// "Entschlüsseln" by keyboard alone and on a phone: each refusal shows its message with a working
-// help link, keeps what was typed and puts the cursor in the field to correct; two digits move on,
-// Enter moves to the next empty field, pasted numbers fill the fields; the worked example then
-// solves, and its address reopens it.
+// "Entschlüsseln" by keyboard alone and on a phone: each refusal shows its message under the field
+// to correct, with a working help link, keeps what was typed and puts the cursor in that field; two
+// digits move on, Enter moves to the next empty field, the hint numbers of what people copy fill
+// the form; the worked example then solves, named on screen, and its address reopens it.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { paste, readView, useSite } from './support.mjs';
@@ -28,13 +28,22 @@ async function typeHints(page, hints) {
     await page.keyboard.press('Enter');
 }
 
+// The fields, the focused one, and the form's message with its help link and the field it stands
+// under, which is the one marked as at fault after a refusal.
 const fieldState = (page) =>
-    page.evaluate(() => ({
-        values: [...document.querySelectorAll('#entry input')].map((field) => field.value),
-        focused: document.activeElement.id,
-        error: document.getElementById('entry-error').firstChild?.textContent.trim(),
-        help: document.querySelector('#entry-error a')?.href,
-    }));
+    page.evaluate(() => {
+        const error = document.getElementById('entry-error');
+        return {
+            values: [...document.querySelectorAll('#entry input')].map((field) => field.value),
+            focused: document.activeElement.id,
+            error: error.firstChild?.textContent.trim(),
+            help: error.querySelector('a')?.href,
+            under: error.previousElementSibling?.id,
+            invalid: [...document.querySelectorAll('[aria-invalid=true]')].map(
+                (field) => field.getAttribute('aria-describedby') === error.id,
+            ),
+        };
+    });
 
 // The help page that a link names holds its anchor.
 const anchorExists = (page, href) =>
@@ -47,7 +56,8 @@ async function expectSolved(page) {
     const view = await readView(page);
     assert.deepEqual(view.rows.map(([, hint]) => hint), example.split(' '));
     const solution = [view.culprit, view.place, view.toggle, view.number];
-    assert.deepEqual(solution, ['Frau Sorrak', 'Kirmes', 'Verstecken', '']);
+    const name = `Fall ${example.replaceAll(' ', '-')}`;
+    assert.deepEqual(solution, ['Frau Sorrak', 'Kirmes', 'Verstecken', name]);
     assert.ok(page.url().endsWith('#hinweise=74-34-55-22-86-60-47-21'), page.url());
     return view;
 }
@@ -68,7 +78,8 @@ test('refusals keep the input and focus the field at fault; the example solves',
         const hints = typed.split(' ');
         await typeHints(page, hints);
         const { help, ...state } = await fieldState(page);
-        assert.deepEqual(state, { values: hints, focused, error });
+        const marked = { under: focused, invalid: [true] };
+        assert.deepEqual(state, { values: hints, focused, error, ...marked });
         assert.ok(help.endsWith(`/help/ref_webseite.html#${anchor}`), help);
         assert.ok(await anchorExists(page, help), help);
     }
@@ -93,19 +104,30 @@ test('on a phone: two digits move on, so does the action key, pasted numbers fil
     state = await fieldState(page);
     assert.deepEqual([state.focused, state.error], ['hint-3', undefined]);
 
-    // Numbers beyond the last field stay in it, to be judged rather than dropped.
-    await page.focus('#hint-1');
+    // Nine numbers fill the form from the first field and are said, to be corrected.
+    await page.focus('#hint-3');
     await paste(page, `${example} 99`);
     state = await fieldState(page);
-    assert.deepEqual(state.values, [...example.split(' ').slice(0, 7), '21 99']);
-    assert.equal(await keyHint(), 'done');
-    await page.keyboard.press('Enter');
-    state = await fieldState(page);
-    const refusal = 'Geben Sie bitte eine ganze Zahl ein.';
-    assert.deepEqual([state.focused, state.error], ['hint-8', refusal]);
+    assert.deepEqual(state.values, example.split(' '));
+    assert.equal(state.focused, 'hint-8');
+    const nine = `Im eingefügten Text stehen 9 Zahlen statt acht: ${example} 99.`;
+    assert.ok(state.error.startsWith(nine), state.error);
 
-    await page.focus('#hint-1');
-    await paste(page, '74, 34; 55\n22 86-60-47-21');
-    await page.keyboard.press('Enter');
-    await expectSolved(page);
+    // What people copy, pasted into any field: a labelled list, the page's rows in a numbered
+    // list, the link to the case.
+    const names = await page.$$eval('#entry label', (labels) => labels.map((l) => l.textContent));
+    const hints = example.split(' ');
+    const pasted = [
+        `Hinweise: ${hints.join(', ')}`,
+        names.map((name, index) => `${index + 1}. ${name}\t${hints[index]}`).join('\n'),
+        site.url(`#hinweise=${example.replaceAll(' ', '-')}`),
+    ];
+    for (const text of pasted) {
+        await page.focus('#hint-3');
+        await paste(page, text);
+        assert.equal(await keyHint(), 'done', text);
+        await page.keyboard.press('Enter');
+        await expectSolved(page);
+        await page.tap('#decode');
+    }
 });

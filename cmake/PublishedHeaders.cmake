@@ -3,8 +3,9 @@
 # is the library's one public include directory, so a target reaches only the headers of the
 # libraries it links, and never a header in a backend subfolder. Those, and the folder's INTERNAL
 # headers, go into a second tree, which the library uses itself and publishes through the
-# interface target <library>_internals: linked on purpose by its sibling platform libraries and
-# by the tests' seams, never by the program's own layers.
+# interface target <library>_internals: linked on purpose by its sibling platform libraries, by
+# the tests' seams and by the build tools that write a backend's formats, never by the program's
+# own layers.
 function(publish_headers library)
     cmake_parse_arguments(PARSE_ARGV 1 arg "" "" INTERNAL)
     file(GLOB public CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")

@@ -1,5 +1,7 @@
-# Where the installed files go. The program keeps a folder of its own, with its help pages linked
-# in beside it, because it looks for help/ beside its real file; bin/ links to it.
+# Where the installed files go. On Linux the program keeps a folder of its own, with its help pages
+# linked in beside it, because it looks for help/ beside its real file; bin/ links to it. On
+# Windows the prefix is the program folder that the installer and the zip hold: both programs,
+# with help\ beside them.
 include(GNUInstallDirs)
 
 set(SCHATTWERK_PACKAGE_NAME "schattwerk-generator")
@@ -7,8 +9,15 @@ set(SCHATTWERK_PACKAGE_NAME "schattwerk-generator")
 # same id as its desktop file name, so the desktop matches its window to the entry.
 set(SCHATTWERK_APPLICATION_ID "de.qelmar.SchattwerkGenerator")
 
-set(SCHATTWERK_INSTALL_PROGRAM_DIR "${CMAKE_INSTALL_LIBEXECDIR}/${SCHATTWERK_PACKAGE_NAME}")
-set(SCHATTWERK_INSTALL_HELP_DIR "${CMAKE_INSTALL_DATADIR}/${SCHATTWERK_PACKAGE_NAME}/help")
+if(WIN32)
+    set(SCHATTWERK_INSTALL_PROGRAM_DIR ".")
+    set(SCHATTWERK_INSTALL_COMMAND_DIR ".")
+    set(SCHATTWERK_INSTALL_HELP_DIR "help")
+else()
+    set(SCHATTWERK_INSTALL_PROGRAM_DIR "${CMAKE_INSTALL_LIBEXECDIR}/${SCHATTWERK_PACKAGE_NAME}")
+    set(SCHATTWERK_INSTALL_COMMAND_DIR "${CMAKE_INSTALL_BINDIR}")
+    set(SCHATTWERK_INSTALL_HELP_DIR "${CMAKE_INSTALL_DATADIR}/${SCHATTWERK_PACKAGE_NAME}/help")
+endif()
 set(SCHATTWERK_INSTALL_DOC_DIR "${CMAKE_INSTALL_DATAROOTDIR}/doc/${SCHATTWERK_PACKAGE_NAME}")
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

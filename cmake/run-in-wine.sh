@@ -16,32 +16,71 @@ quietly() {
     "$@" </dev/null >>"$prefix.log" 2>&1 9>&-
 }
 
-# The prefix's Xvfb, started by the first program that finds none; it ends by itself once Wine's
-# last connection (the server's, 30 s after the last program) is gone.
+# When process $1 started, in clock ticks since boot: a later process of the same number started
+# later.
+started() {
+    sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f20
+}
+
+# Keeps a connection to display :$1 open until this run ends, since the display ends with its
+# last connection; false when the display does not answer. xprop names what it looks for as soon
+# as it is connected, and then waits for changes.
+hold=""
+hold_display() {
+    hold_log="$prefix.hold-$$"
+    xprop -display ":$1" -root -spy WM_NAME </dev/null >"$hold_log" 2>&1 9>&- &
+    hold=$!
+    until [ -s "$hold_log" ] || ! kill -0 "$hold" 2>/dev/null; do
+        sleep 0.05
+    done
+    if grep -q '^WM_NAME' "$hold_log" && kill -0 "$hold" 2>/dev/null; then
+        return 0
+    fi
+    release_display
+    return 1
+}
+release_display() {
+    if [ -n "$hold" ]; then
+        kill "$hold" 2>/dev/null || true
+        wait "$hold" 2>/dev/null || true
+    fi
+    hold=""
+    rm -f "$prefix.hold-$$"
+}
+trap release_display EXIT
+
+# The prefix's Xvfb: it picks a free display number itself (-displayfd), so that Xvfbs of other
+# prefixes starting at the same time cannot take the same one, and it ends once its last
+# connection goes (Wine's desktop process, which lives as long as the Wine server, and the one of
+# each run). "number process start" in $prefix.display names it.
 use_display() {
     if [ -f "$prefix.display" ]; then
-        number=$(cut -d' ' -f1 "$prefix.display")
-        # The socket as well as the process: a process number is reused once its process ends.
-        if kill -0 "$(cut -d' ' -f2 "$prefix.display")" 2>/dev/null &&
-            [ -e "/tmp/.X11-unix/X$number" ]; then
+        read -r number pid start <"$prefix.display"
+        if [ -n "$start" ] && [ "$(started "$pid")" = "$start" ] && hold_display "$number"; then
             DISPLAY=":$number"
             export DISPLAY
             return
         fi
     fi
-    number=90
-    while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
-        number=$((number + 1))
-    done
+    rm -f "$prefix.display" "$prefix.display-number"
     # Started directly, not through quietly: a shell in between would keep the test's output
     # pipe, for which CTest waits, open for as long as the display lives.
-    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -terminate \
-        </dev/null >>"$prefix.log" 2>&1 9>&- &
-    echo "$number $!" >"$prefix.display"
-    for _ in $(seq 50); do
-        [ -e "/tmp/.X11-unix/X$number" ] && break
-        sleep 0.1
+    Xvfb -displayfd 8 -screen 0 1280x1024x24 -nolisten tcp -terminate \
+        8>"$prefix.display-number" </dev/null >>"$prefix.log" 2>&1 9>&- &
+    pid=$!
+    until [ -s "$prefix.display-number" ]; do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            echo "Xvfb did not start; $prefix.log says why" >&2
+            exit 1
+        fi
+        sleep 0.05
     done
+    number=$(cat "$prefix.display-number")
+    echo "$number $pid $(started "$pid")" >"$prefix.display"
+    if ! hold_display "$number"; then
+        echo "Xvfb on :$number does not answer; $prefix.log says why" >&2
+        exit 1
+    fi
     DISPLAY=":$number"
     export DISPLAY
 }
@@ -70,4 +109,6 @@ fi
 flock -u 9
 exec 9>&-
 
-exec wine "$@"
+status=0
+wine "$@" || status=$?
+exit "$status"

@@ -21,6 +21,8 @@ bool GeneratorApp::InitInstance() {
     MainDialog dialog;
     SetMainWindow(&dialog);
     dialog.DoModal();
+    // No pointer outlives the dialog.
+    SetMainWindow(nullptr);
     return false;
 }
 

@@ -53,15 +53,8 @@ BrowserHelpTarget MakeBrowserHelpTarget(const std::string& helpDir, std::string_
     const std::string_view anchor = hash == std::string_view::npos ? "" : topic.substr(hash);
     BrowserHelpTarget target;
     target.file = helpDir + std::string(page);
-    target.argument = "\"file:///" + UrlPath(target.file) + UrlEscaped(anchor, "") + "\"";
+    target.address = "file:///" + UrlPath(target.file) + UrlEscaped(anchor, "");
     return target;
-}
-
-std::string Unquoted(const std::string& argument) {
-    if (argument.size() >= 2 && argument.front() == '"' && argument.back() == '"') {
-        return argument.substr(1, argument.size() - 2);
-    }
-    return argument;
 }
 
 }  // namespace qel::Windows

@@ -1,4 +1,4 @@
-// The browser route's target for a help topic: the page file and the URL argument.
+// The browser route's target for a help topic: the page file and its address.
 #pragma once
 
 #include <string>
@@ -7,8 +7,8 @@
 namespace qel::Windows {
 
 struct BrowserHelpTarget {
-    std::string file;      // the page in the help folder, with native separators
-    std::string argument;  // "file:///…#anchor", in quotation marks
+    std::string file;     // the page in the help folder, with native separators
+    std::string address;  // "file:///…#anchor", one argument for the browser as it is
 };
 
 // Splits `topic` at its last "#" into page and anchor (an empty topic is "index.html") and makes
@@ -18,8 +18,5 @@ struct BrowserHelpTarget {
 // escaped, as a browser would take it for a separator. Control characters are escaped anywhere in
 // the URL: raw, a browser drops or cuts at them.
 BrowserHelpTarget MakeBrowserHelpTarget(const std::string& helpDir, std::string_view topic);
-
-// The argument as one word for a program: without its quotation marks.
-std::string Unquoted(const std::string& argument);
 
 }  // namespace qel::Windows

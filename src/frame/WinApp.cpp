@@ -95,11 +95,6 @@ void WinApp::CreateSettings() {
     settings = std::move(store);
 }
 
-void WinApp::SetMainWindow(platform::Dialog* window) {
-    SetMainWnd(window);
-    mainWindow = window;
-}
-
 void WinApp::DisplayHelp(std::string_view topic) {
     if (useBrowserHelp) {
         DisplayBrowserHelp(topic);
@@ -119,7 +114,7 @@ void WinApp::DisplayBrowserHelp(std::string_view topic) {
             ShowHelpFailure(asked, kBrowserHelpFailed, file);
         }
     };
-    if (!opener || !platform::StartWatched(*opener, {Unquoted(target.argument)}, opened)) {
+    if (!opener || !platform::StartWatched(*opener, {target.address}, opened)) {
         ShowHelpFailure(asked, kBrowserHelpFailed, target.file);
     }
 }
@@ -144,9 +139,7 @@ void WinApp::OnMessageHelp(int event, std::uint32_t context, void* data,
 int WinApp::ShowMessageText(std::string text, std::string_view caption, int kind) {
     KeepCharacters(text, MaxMessageCharacters);
     MessageBoxDialog box(mainWindow, std::move(text), std::string(caption), kind);
-    if (helpCallback != nullptr) {
-        box.SetHelpCallback(helpCallback, messageContext, callbackData);
-    }
+    box.SetHelpCallback(helpCallback, messageContext, callbackData);
     return RunModal(box);
 }
 

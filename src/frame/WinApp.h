@@ -32,7 +32,8 @@ class WinApp : public platform::Application {
     bool InitInstance() override;
     // Sets the paths and names from the executable's path; false when it could not be found.
     virtual bool SetUpPaths();
-    void SetMainWindow(platform::Dialog* window);
+    // The owner of message boxes and of compiled help; RunModal puts the dialog it runs here.
+    void SetMainWindow(platform::Dialog* window) { mainWindow = window; }
     // Makes a new settings store under the registry key name, in place of any former one.
     void CreateSettings();
 
@@ -90,9 +91,9 @@ class WinApp : public platform::Application {
     platform::Dialog* mainWindow = nullptr;
     bool useBrowserHelp = false;
     HelpTopicMap helpMap;
-    MessageHelpCallback helpCallback = &WinApp::OnMessageHelp;
+    const MessageHelpCallback helpCallback = &WinApp::OnMessageHelp;
     std::uint32_t messageContext = 0;
-    void* callbackData = this;
+    void* const callbackData = this;
     std::string modulePath;
     std::string moduleDir;
     std::string helpDir;

@@ -15,10 +15,6 @@ class MainDialog : public AppDialog {
   public:
     MainDialog();
 
-    bool SolutionShown() const { return solutionShown; }
-    const std::string& CulpritText() const { return culpritText; }
-    const std::string& PlaceText() const { return placeText; }
-
   protected:
     bool OnInitDialog() override;
     void OnCommand(int id) override;

@@ -16,7 +16,6 @@ class MinSizeDialog : public platform::Dialog {
         : platform::Dialog(templateId, parent) {}
 
     Size InitialWindowSize() const { return initialWindowSize; }
-    Size InitialClientSize() const { return initialClientSize; }
 
   protected:
     bool OnInitDialog() override;

@@ -34,34 +34,32 @@ std::string FileUrl(const std::string& path) {
 TEST(BrowserHelpTarget, TopicsSplitAtTheLastHashIntoFileAndUrl) {
     const std::string dir = NativePath("opt/gen/help/");
     EXPECT_EQ(MakeBrowserHelpTarget(dir, "").file, dir + "index.html");
-    EXPECT_EQ(MakeBrowserHelpTarget(dir, "").argument, "\"" + FileUrl(dir + "index.html") + "\"");
+    EXPECT_EQ(MakeBrowserHelpTarget(dir, "").address, FileUrl(dir + "index.html"));
 
     const BrowserHelpTarget main = MakeBrowserHelpTarget(dir, "ref_dlg_main.html#content");
     EXPECT_EQ(main.file, dir + "ref_dlg_main.html");
-    EXPECT_EQ(main.argument, "\"" + FileUrl(dir + "ref_dlg_main.html") + "#content\"");
+    EXPECT_EQ(main.address, FileUrl(dir + "ref_dlg_main.html") + "#content");
 
     const BrowserHelpTarget twice = MakeBrowserHelpTarget(dir, "a#b.html#c");
     EXPECT_EQ(twice.file, dir + "a#b.html");
-    EXPECT_EQ(twice.argument, "\"" + FileUrl(dir + "a%23b.html") + "#c\"");
+    EXPECT_EQ(twice.address, FileUrl(dir + "a%23b.html") + "#c");
 }
 
 TEST(BrowserHelpTarget, BlanksStayAndUrlSyntaxInThePathIsEscaped) {
-    EXPECT_EQ(MakeBrowserHelpTarget(NativePath("u/Meine Spiele/help/"), "index.html").argument,
-              "\"" + FileUrl(NativePath("u/Meine Spiele/help/index.html")) + "\"");
-    EXPECT_EQ(MakeBrowserHelpTarget(NativePath("u/C#/100%/Lösung?/help/"), "x.html#l").argument,
-              "\"" + FileUrl(NativePath("u/C%23/100%25/Lösung%3F/help/x.html")) + "#l\"");
-    EXPECT_EQ(Unquoted("\"file:///a b\""), "file:///a b");
+    EXPECT_EQ(MakeBrowserHelpTarget(NativePath("u/Meine Spiele/help/"), "index.html").address,
+              FileUrl(NativePath("u/Meine Spiele/help/index.html")));
+    EXPECT_EQ(MakeBrowserHelpTarget(NativePath("u/C#/100%/Lösung?/help/"), "x.html#l").address,
+              FileUrl(NativePath("u/C%23/100%25/Lösung%3F/help/x.html")) + "#l");
 }
 
 // A backslash is a letter of a name on Linux, where a browser would take it for a separator; on
 // Windows it is the separator, and the two before a share's server follow "file:///" as slashes.
 TEST(BrowserHelpTarget, ABackslashIsEscapedOnLinuxAndASlashOnWindows) {
     const bool windows = platform::PathSeparator == '\\';
-    const std::string argument =
+    const std::string address =
         MakeBrowserHelpTarget(windows ? "\\\\Server\\a\\help\\" : "/u/a\\b/help/", "x.html")
-            .argument;
-    EXPECT_EQ(argument,
-              windows ? "\"file://///Server/a/help/x.html\"" : "\"file:///u/a%5Cb/help/x.html\"");
+            .address;
+    EXPECT_EQ(address, windows ? "file://///Server/a/help/x.html" : "file:///u/a%5Cb/help/x.html");
 }
 
 // An application on a clock that the test moves.

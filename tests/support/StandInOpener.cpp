@@ -14,13 +14,17 @@ bool StandInOpener::WasStarted() const {
 }
 
 std::vector<std::string> StandInOpener::WaitForArguments() {
-    // A loaded machine may take seconds to start a program under Wine.
-    for (int i = 0; i < 3000 && !fs::exists(log); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
     std::vector<std::string> lines;
     {
-        std::ifstream in(log);
+        // A loaded machine may take seconds to start a program under Wine, and on Windows the log
+        // opens only once the stand-in has let go of it after renaming it.
+        std::ifstream in;
+        for (int i = 0; i < 3000 && !in.is_open(); ++i) {
+            in.open(log);
+            if (!in.is_open()) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+        }
         for (std::string line; std::getline(in, line);) {
             lines.push_back(line);
         }

@@ -41,18 +41,6 @@ class ImageWriter {
 
 // mingw-w64's runtime has neither mkdtemp nor setenv.
 #ifdef _WIN32
-std::filesystem::path NewTemporaryFolder() {
-    std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                             ("schattwerk-test-" + std::to_string(random()));
-        if (std::filesystem::create_directory(folder)) {
-            return folder;
-        }
-    }
-    throw std::runtime_error("cannot make a temporary folder");
-}
-
 void SetVariable(const char* name, const std::string& value) {
     ::_putenv_s(name, value.c_str());
 }
@@ -61,14 +49,6 @@ void RemoveVariable(const char* name) {
     ::_putenv_s(name, "");
 }
 #else
-std::filesystem::path NewTemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "schattwerk-test-XXXXXX");
-    if (!::mkdtemp(pattern.data())) {
-        throw std::runtime_error("cannot make a temporary folder");
-    }
-    return pattern;
-}
-
 void SetVariable(const char* name, const std::string& value) {
     ::setenv(name, value.c_str(), 1);
 }
@@ -232,6 +212,29 @@ std::vector<std::byte> ReadFile(const std::filesystem::path& path) {
     const auto bytes = std::as_bytes(std::span(chars));
     return {bytes.begin(), bytes.end()};
 }
+
+// mingw-w64's runtime has no mkdtemp.
+#ifdef _WIN32
+std::filesystem::path NewTemporaryFolder() {
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                             ("schattwerk-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(folder)) {
+            return folder;
+        }
+    }
+    throw std::runtime_error("cannot make a temporary folder");
+}
+#else
+std::filesystem::path NewTemporaryFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "schattwerk-test-XXXXXX");
+    if (!::mkdtemp(pattern.data())) {
+        throw std::runtime_error("cannot make a temporary folder");
+    }
+    return pattern;
+}
+#endif
 
 ConfigFolder::ConfigFolder() {
     path = NewTemporaryFolder();

@@ -36,6 +36,10 @@ std::filesystem::path WriteProgramFile(std::filesystem::path path,
 void WriteFile(const std::filesystem::path& path, std::span<const std::byte> bytes);
 std::vector<std::byte> ReadFile(const std::filesystem::path& path);
 
+// A fresh, empty folder in the temporary folder, made atomically: no other test shares it, nor
+// does anything left by one that died.
+std::filesystem::path NewTemporaryFolder();
+
 // A fresh folder, removed with everything in it at the end; while it lives it is the user's
 // configuration folder ($XDG_CONFIG_HOME).
 class ConfigFolder {

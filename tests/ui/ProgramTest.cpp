@@ -127,7 +127,7 @@ TEST_F(ProgramTest, StartsWithNoCaseAndEndsWhenTheMainDialogCloses) {
     EXPECT_EQ(application.HelpMap().TopicFor(1), "ref_meldungen.html#l_e100");
     EXPECT_EQ(application.HelpMap().TopicFor(2), "ref_meldungen.html#l_e101");
     EXPECT_EQ(application.HelpMap().TopicFor(3), "");
-    EXPECT_EQ(application.MainWnd(), nullptr);
+    EXPECT_EQ(application.MainWindow(), nullptr);
 
     RunProgram([](Dialog& main) { testsupport::Click(main, platform::CommandCancel); });
     RunProgram([](Dialog& main) { testsupport::TriggerMenuItem(main, "B&eenden\tAlt-F4"); });
@@ -152,19 +152,6 @@ TEST_F(ProgramTest, MakesItsSettingsStoreButWritesNothingInAWholeRun) {
     Run();
     EXPECT_EQ(KeyTree("Software"), before);
     EXPECT_TRUE(std::filesystem::is_empty(config.Path())) << "no hive file either";
-}
-
-// The desktop matches the program's windows to its menu entry by this name, so it must name the
-// entry that is installed, and be set before the first window shows.
-TEST_F(ProgramTest, TellsQtItsDesktopEntryBeforeTheFirstWindow) {
-    platform::Application::SetDesktopFileName("");
-    RunProgram([](Dialog& main) {
-        const std::string entry = platform::Application::DesktopFileName() + ".desktop";
-        EXPECT_TRUE(
-            std::filesystem::is_regular_file(std::filesystem::path(DESKTOP_ENTRY_DIR) / entry))
-            << entry;
-        testsupport::Click(main, platform::CommandCancel);
-    });
 }
 
 TEST_F(ProgramTest, GenerateShowsANewCaseWithItsSolutionHidden) {

@@ -20,10 +20,11 @@ class HiveKey {
 
     bool IsNull() const { return !root && !key; }
 
-    // Opens the subkey at `path`, creating the keys on it that are missing.
-    int Create(std::string_view path, std::uint32_t access, HiveKey& result,
+    // Opens the subkey at `path`, creating the keys on it that are missing; the handle has the
+    // `desired` access.
+    int Create(std::string_view path, std::uint32_t desired, HiveKey& result,
                KeyDisposition* disposition = nullptr) const;
-    int Open(std::string_view path, std::uint32_t access, HiveKey& result) const;
+    int Open(std::string_view path, std::uint32_t desired, HiveKey& result) const;
     void Close();
 
     // Gives type and size; with a non-empty `data` also the bytes (kRegistryMoreData when it is

@@ -1,5 +1,5 @@
-// The application base: the program's names and paths as the platform derives them, its main
-// window, its start-up and exit, and the entry point that runs it.
+// The application base: the program's names and paths as the platform derives them, its start-up
+// and exit, and the entry point that runs it.
 #pragma once
 
 #include <optional>
@@ -9,8 +9,6 @@
 #include "platform/module/Module.h"
 
 namespace platform {
-
-class Dialog;
 
 class Application {
   public:
@@ -38,14 +36,13 @@ class Application {
     void SetRegistryKey(std::string key) { registryKey = std::move(key); }
     const std::string& HelpFilePath() const { return helpFilePath; }
     void SetHelpFilePath(std::string path) { helpFilePath = std::move(path); }
-    Dialog* MainWnd() const { return mainWnd; }
-    void SetMainWnd(Dialog* window) { mainWnd = window; }
-    // The name of the program's desktop entry, without ".desktop": the desktop shows that entry's
-    // icon and name for the program's windows. One per process, set before the first window.
+    // The program's id on the desktop, by which it shows the program's windows with the icon and
+    // name of its menu entry or shortcut: on Linux the desktop entry's name without ".desktop",
+    // on Windows the AppUserModelID. One per process, set before the first window.
     static void SetDesktopFileName(const std::string& name);
-    static std::string DesktopFileName();
-    // Qt's own texts (the edit fields' context menu, standard buttons) in `language` ("de") from
-    // Qt's installed translations; without them they stay English.
+    // The platform's own texts in the program's windows (an edit field's context menu, standard
+    // buttons) in `language` ("de"), where the platform has translations of them to load; Windows
+    // shows its own in the user's language.
     static void LoadStandardTexts(const std::string& language);
 
     // The application object of the process: the one made last and not yet gone.
@@ -58,12 +55,11 @@ class Application {
     std::string profileName;
     std::optional<std::string> registryKey;
     std::string helpFilePath;
-    Dialog* mainWnd = nullptr;
 };
 
-// The entry point: makes the Qt application (the command line is not handed on, so arguments
-// change nothing), attaches the process's module, runs InitInstance, the event loop if it asks
-// for one, and ExitInstance, whose result it returns. When no display can be opened, it prints
+// The entry point: makes the window system's application (the command line is not handed on, so
+// arguments change nothing), attaches the process's module, runs InitInstance, the event loop if it
+// asks for one, and ExitInstance, whose result it returns. When no display can be opened, it prints
 // `noDisplayMessage` alone on standard error and ends the process with exit code 1.
 int RunApplication(int argc, char** argv, Application& application,
                    std::string_view noDisplayMessage);

@@ -10,7 +10,6 @@ class DataExchange {
     DataExchange(Dialog& dialog, bool saveAndValidate)
         : dialog(dialog), saveAndValidate(saveAndValidate) {}
 
-    bool SaveAndValidate() const { return saveAndValidate; }
     // True once a field was refused; the exchanges after it do nothing.
     bool Failed() const { return failed; }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/window/Icon.h"
 #include "platform/window/Keys.h"
@@ -101,6 +102,9 @@ class Dialog {
     WindowHandle Handle() const;
     WindowHandle ItemHandle(int id) const;
 
+    // The window system's window of a running dialog, defined by the backend and opaque elsewhere.
+    class Window;
+
   protected:
     // Runs once the controls exist; the default transfers the data into the controls. Return true
     // to let the platform focus the first tab stop.
@@ -127,12 +131,13 @@ class Dialog {
     bool UpdateData(bool saveAndValidate);
 
   private:
-    // The window system's window of a running dialog, defined by the backend.
-    class Window;
     friend class Window;
     struct WindowDeleter {
         void operator()(Window* window) const;
     };
+
+    // The dialogs whose modal runs go on, the innermost last, for the backend's windows.
+    static const std::vector<Dialog*>& Running();
 
     // The backend's part of a modal run.
     void BuildWindow();

@@ -8,17 +8,15 @@
 
 namespace platform {
 
-// The program that opens `file`: the desktop's opener found on the search path. Nothing when the
-// file does not exist or no opener is installed.
+// The program that the desktop opens `file` with. Nothing when the file does not exist or no such
+// program is known.
 std::optional<std::string> FindOpener(const std::string& file);
 
-// Starts `program` with `arguments`, each passed as it is (no shell), and does not wait for it.
-bool StartDetached(const std::string& program, const std::vector<std::string>& arguments);
-
-// Starts `program` like StartDetached, then watches it without blocking: when it has ended,
-// `onEnded` runs on the UI thread, with true when it exited with status 0 and false when it
-// exited otherwise or died by a signal. False, and no call, when it cannot be started at all.
-// A program still running when the Qt application ends is left to run, unwatched.
+// Starts `program` with `arguments`, each arriving as it is given (no shell reads them), and
+// watches it without waiting: when it has ended, `onEnded` runs on the UI thread, with true when
+// it exited with status 0 and false when it exited otherwise or was killed. False, and no call,
+// when it cannot be started at all. A program still running when the application ends runs on,
+// unwatched.
 bool StartWatched(const std::string& program, const std::vector<std::string>& arguments,
                   std::function<void(bool exitedWithZero)> onEnded);
 

@@ -27,13 +27,16 @@ TEST(Shell, ArgumentsArriveAsTheyAreAndRunNothing) {
     const fs::path marker = opener.Folder() / "pwned";
     const std::string tricky =
         "file:///tmp/a b/\"x\"; $(touch " + marker.string() + ") `id` 'q'.html#content";
-    ASSERT_TRUE(StartDetached(opener.Program().string(), {tricky}));
+    bool ended = false;
+    ASSERT_TRUE(
+        StartWatched(opener.Program().string(), {tricky}, [&ended](bool) { ended = true; }));
     EXPECT_EQ(opener.WaitForArguments(), std::vector<std::string>{tricky});
+    EXPECT_TRUE(testsupport::WaitUntil([&ended] { return ended; }));
     EXPECT_FALSE(fs::exists(marker));
 }
 
 TEST(Shell, AMissingProgramFailsToStart) {
-    EXPECT_FALSE(StartDetached("/nonexistent/program", {}));
+    EXPECT_FALSE(StartWatched("/nonexistent/program", {}, [](bool) { ADD_FAILURE(); }));
 }
 
 // Whether a watched shell command exited with status 0, once it has ended.

@@ -2,12 +2,12 @@
 #include "support/StandInOpener.h"
 
 #include <signal.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
 
+#include "support/TestFiles.h"
 #include "support/WindowInput.h"
 
 namespace testsupport {
@@ -15,10 +15,7 @@ namespace testsupport {
 namespace fs = std::filesystem;
 
 StandInOpener::StandInOpener(std::string name, int exitStatus) : name(std::move(name)) {
-    static int made = 0;
-    folder = fs::temp_directory_path() /
-             ("opener-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
-    fs::create_directories(folder);
+    folder = NewTemporaryFolder();
     log = folder / "arguments.log";
     // Its own search path, since a test may leave nothing else on the caller's.
     std::ofstream(Program()) << "#!/bin/sh\nPATH=/usr/bin:/bin\necho $$ >> '" << folder.string()

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/module/win32/WideText.h"
+#include "support/TestFiles.h"
 #include "support/WindowInput.h"
 
 namespace testsupport {
@@ -41,10 +42,7 @@ std::vector<fs::path> PidFiles(const fs::path& folder) {
 }  // namespace
 
 StandInOpener::StandInOpener(std::string name, int exitStatus) : name(std::move(name) + ".exe") {
-    static int made = 0;
-    folder = fs::temp_directory_path() /
-             ("opener-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++made));
-    fs::create_directories(folder);
+    folder = NewTemporaryFolder();
     log = folder / "arguments.log";
     fs::copy_file(STAND_IN_PROGRAM, Program());
     std::ofstream(folder / "status") << exitStatus;

@@ -33,7 +33,7 @@ int HiveKey::Use(std::uint32_t right, bool create, Key& used) const {
     return RegistryHive::Open(create, used.hive);
 }
 
-int HiveKey::Create(std::string_view path, std::uint32_t access, HiveKey& result,
+int HiveKey::Create(std::string_view path, std::uint32_t desired, HiveKey& result,
                     KeyDisposition* disposition) const {
     Key used;
     Key made;
@@ -46,14 +46,14 @@ int HiveKey::Create(std::string_view path, std::uint32_t access, HiveKey& result
         return outcome;
     }
     made.hive = std::move(used.hive);
-    result = HiveKey(std::make_shared<const Key>(std::move(made)), access);
+    result = HiveKey(std::make_shared<const Key>(std::move(made)), desired);
     if (disposition) {
         *disposition = created ? KeyDisposition::CreatedNewKey : KeyDisposition::OpenedExistingKey;
     }
     return kRegistrySuccess;
 }
 
-int HiveKey::Open(std::string_view path, std::uint32_t access, HiveKey& result) const {
+int HiveKey::Open(std::string_view path, std::uint32_t desired, HiveKey& result) const {
     Key used;
     Key found;
     int outcome = Use(0, false, used);
@@ -62,7 +62,7 @@ int HiveKey::Open(std::string_view path, std::uint32_t access, HiveKey& result) 
     }
     if (outcome == kRegistrySuccess) {
         found.hive = std::move(used.hive);
-        result = HiveKey(std::make_shared<const Key>(std::move(found)), access);
+        result = HiveKey(std::make_shared<const Key>(std::move(found)), desired);
     }
     return outcome;
 }

@@ -64,7 +64,7 @@ int HiveKey::Use(std::uint32_t /*right*/, bool /*create*/, Key& used) const {
     return kRegistrySuccess;
 }
 
-int HiveKey::Create(std::string_view path, std::uint32_t access, HiveKey& result,
+int HiveKey::Create(std::string_view path, std::uint32_t desired, HiveKey& result,
                     KeyDisposition* disposition) const {
     if (!IsKeyPath(path)) {
         return IsNull() ? kRegistryInvalidHandle : kRegistryBadPath;
@@ -77,12 +77,12 @@ int HiveKey::Create(std::string_view path, std::uint32_t access, HiveKey& result
     auto made = std::make_shared<Key>();
     DWORD how = 0;
     outcome = static_cast<int>(RegCreateKeyExW(used.handle, Widened(path).c_str(), 0, nullptr, 0,
-                                               access, nullptr, &made->handle, &how));
+                                               desired, nullptr, &made->handle, &how));
     if (outcome != kRegistrySuccess) {
         return outcome;
     }
     made->owned = true;
-    result = HiveKey(std::move(made), access);
+    result = HiveKey(std::move(made), desired);
     if (disposition) {
         *disposition = how == REG_CREATED_NEW_KEY ? KeyDisposition::CreatedNewKey
                                                   : KeyDisposition::OpenedExistingKey;
@@ -90,7 +90,7 @@ int HiveKey::Create(std::string_view path, std::uint32_t access, HiveKey& result
     return kRegistrySuccess;
 }
 
-int HiveKey::Open(std::string_view path, std::uint32_t access, HiveKey& result) const {
+int HiveKey::Open(std::string_view path, std::uint32_t desired, HiveKey& result) const {
     if (!IsKeyPath(path)) {
         return IsNull() ? kRegistryInvalidHandle : kRegistryBadPath;
     }
@@ -101,10 +101,10 @@ int HiveKey::Open(std::string_view path, std::uint32_t access, HiveKey& result) 
     }
     auto found = std::make_shared<Key>();
     outcome = static_cast<int>(
-        RegOpenKeyExW(used.handle, Widened(path).c_str(), 0, access, &found->handle));
+        RegOpenKeyExW(used.handle, Widened(path).c_str(), 0, desired, &found->handle));
     if (outcome == kRegistrySuccess) {
         found->owned = true;
-        result = HiveKey(std::move(found), access);
+        result = HiveKey(std::move(found), desired);
     }
     return outcome;
 }

@@ -60,10 +60,6 @@ void Application::SetDesktopFileName(const std::string& name) {
     QGuiApplication::setDesktopFileName(QString::fromStdString(name));
 }
 
-std::string Application::DesktopFileName() {
-    return QGuiApplication::desktopFileName().toStdString();
-}
-
 void Application::LoadStandardTexts(const std::string& language) {
     static QTranslator translator;
     QCoreApplication::removeTranslator(&translator);

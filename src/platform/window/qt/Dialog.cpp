@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "platform/window/Backend.h"
+#include "platform/window/DialogLayout.h"
 #include "platform/window/qt/QtIcon.h"
 #include "platform/window/qt/QtKeys.h"
 #include "platform/window/qt/QtMetrics.h"
@@ -76,34 +77,6 @@ int CaptionRoom(const QFont& font, const QString& caption) {
     return metrics.horizontalAdvance(caption) * 5 / 4 + 6 * metrics.height();
 }
 
-// Gives the texts of the controls just made from the dialog's template (`widgets`, in its order)
-// their room, returning the client area's width: each button as wide as its text needs, the
-// caption whole in the title bar within the screen, and a label's text on the line of the field in
-// its row: the label takes the field's height, and both centre their text in it.
-int FitTexts(const DialogTemplate& dialog, const QList<QWidget*>& widgets, int clientWidth,
-             int screenWidth, const QFont& font) {
-    std::vector<PixelRect> rects;
-    std::vector<int> needed;
-    for (const QWidget* widget : widgets) {
-        rects.push_back(ToPixelRect(widget->geometry()));
-        needed.push_back(qobject_cast<const QPushButton*>(widget) ? widget->sizeHint().width() : 0);
-    }
-    const int captionRoom =
-        dialog.styles & DialogCaption
-            ? std::min(CaptionRoom(font, ToQString(dialog.caption)), screenWidth)
-            : 0;
-    const int width = backend::GiveTextsRoom(rects, needed, clientWidth, captionRoom);
-    for (std::size_t i = 0; i < rects.size(); ++i) {
-        if (const std::optional<std::size_t> field = backend::FieldInRow(dialog.controls, i)) {
-            rects[i].bottom = rects[i].top + rects[*field].Height();
-            auto* label = static_cast<QLabel*>(widgets[static_cast<qsizetype>(i)]);
-            label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
-        }
-        widgets[static_cast<qsizetype>(i)]->setGeometry(ToQRect(rects[i]));
-    }
-    return width;
-}
-
 }  // namespace
 
 // The Qt window of a running dialog: a client area with the controls at their pixel places and,
@@ -145,6 +118,47 @@ class Dialog::Window : public QDialog {
     QWidget* Item(int id) const {
         const auto found = items.find(id);
         return found == items.end() ? nullptr : found->second;
+    }
+
+    // Gives the texts of the template's controls the room they need, returning the client area's
+    // width: each button as wide as its text, the caption whole in the title bar within the
+    // screen, and a label's text on the line of the field in its row: the label takes the
+    // field's height, and both centre their text in it. The controls are found by id; those
+    // without one only move with the rest.
+    int FitTexts(const DialogTemplate& dialog, int clientWidth, int screenWidth) {
+        std::vector<PixelRect> rects;
+        std::vector<int> needed;
+        for (const ControlTemplate& control : dialog.controls) {
+            rects.push_back(Map(control.rect));
+            const QWidget* item = Item(control.id);
+            needed.push_back(qobject_cast<const QPushButton*>(item) ? item->sizeHint().width() : 0);
+        }
+        const int captionRoom =
+            dialog.styles & DialogCaption
+                ? std::min(CaptionRoom(font(), ToQString(dialog.caption)), screenWidth)
+                : 0;
+        const backend::TextRoom room =
+            backend::GiveTextsRoom(rects, needed, clientWidth, captionRoom);
+        for (QWidget* child : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            child->move(child->x() + room.shift, child->y());
+        }
+        for (std::size_t i = 0; i < rects.size(); ++i) {
+            QWidget* item = Item(dialog.controls[i].id);
+            if (item == nullptr) {
+                continue;
+            }
+            QRect rect = item->geometry();
+            rect.setWidth(std::max(rect.width(), rects[i].Width()));
+            const std::optional<std::size_t> field = backend::FieldInRow(dialog.controls, i);
+            if (const QWidget* fieldItem = field ? Item(dialog.controls[*field].id) : nullptr) {
+                rect.setHeight(fieldItem->height());
+                auto* label = static_cast<QLabel*>(item);
+                label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) |
+                                    Qt::AlignVCenter);
+            }
+            item->setGeometry(rect);
+        }
+        return room.clientWidth;
     }
 
     Dialog& owner;
@@ -280,8 +294,7 @@ void Dialog::BuildWindow() {
     }
     const PixelRect size = w.Map({0, 0, dialogTemplate->width, dialogTemplate->height});
     const int width =
-        FitTexts(*dialogTemplate, w.client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly),
-                 size.Width(), backend::WorkAreaFor(parent).Width(), w.font());
+        w.FitTexts(*dialogTemplate, size.Width(), backend::WorkAreaFor(parent).Width());
     // A sizable dialog's client area follows the window; the size it opens with is its least.
     if (styles & DialogSizingBorder) {
         w.client->setMinimumSize(width, size.Height());

@@ -1,4 +1,5 @@
-// Opening files with the desktop's programs.
+// Opening files with the desktop's programs: `xdg-open`, found on the search path, for a document,
+// and a compiled-help viewer (xchm, kchmviewer) for compiled help.
 #include "platform/window/Shell.h"
 
 #include <spawn.h>
@@ -90,6 +91,14 @@ class ProgramWatch : public QSocketNotifier {
     std::function<void(bool)> onEnded;
 };
 
+bool StartDetached(const std::string& program, const std::vector<std::string>& arguments) {
+    QStringList list;
+    for (const std::string& argument : arguments) {
+        list.append(QString::fromStdString(argument));
+    }
+    return QProcess::startDetached(QString::fromStdString(program), list);
+}
+
 }  // namespace
 
 std::optional<std::string> FindOpener(const std::string& file) {
@@ -97,14 +106,6 @@ std::optional<std::string> FindOpener(const std::string& file) {
         return std::nullopt;
     }
     return FindProgram("xdg-open");
-}
-
-bool StartDetached(const std::string& program, const std::vector<std::string>& arguments) {
-    QStringList list;
-    for (const std::string& argument : arguments) {
-        list.append(QString::fromStdString(argument));
-    }
-    return QProcess::startDetached(QString::fromStdString(program), list);
 }
 
 bool StartWatched(const std::string& program, const std::vector<std::string>& arguments,

@@ -11,20 +11,10 @@
 #include "platform/window/win32/Win32Window.h"
 
 namespace platform {
-namespace {
-
-std::string applicationId;
-
-}  // namespace
 
 // The taskbar groups the program's windows, and its shortcut, by this id.
 void Application::SetDesktopFileName(const std::string& name) {
-    applicationId = name;
     SetCurrentProcessExplicitAppUserModelID(Widened(name).c_str());
-}
-
-std::string Application::DesktopFileName() {
-    return applicationId;
 }
 
 // The system's own texts (an edit field's context menu) are in the user's language already.

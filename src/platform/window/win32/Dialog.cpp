@@ -9,7 +9,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -18,6 +17,7 @@
 #include "platform/module/win32/WideText.h"
 #include "platform/window/Backend.h"
 #include "platform/window/Dialog.h"
+#include "platform/window/DialogLayout.h"
 #include "platform/window/WaitCursor.h"
 #include "platform/window/win32/Accessible.h"
 #include "platform/window/win32/DialogTemplateWriter.h"
@@ -31,13 +31,6 @@ namespace {
 
 // At the standard resolution.
 constexpr int kLargeIconSide = 32;
-
-// The dialogs running now, innermost last; their key hooks see the keys of their windows.
-struct RunningDialog {
-    HWND hwnd;
-    std::function<bool(const KeyPress&)> keyHook;
-};
-std::vector<RunningDialog> running;
 
 PixelRect ToPixelRect(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
@@ -179,7 +172,6 @@ class Dialog::Window {
   public:
     explicit Window(Dialog& owner) : owner(owner) {}
     ~Window() {
-        std::erase_if(running, [this](const RunningDialog& entry) { return entry.hwnd == hwnd; });
         if (hwnd != nullptr) {
             DestroyWindow(hwnd);
         }
@@ -332,12 +324,26 @@ class Dialog::Window {
         return window != nullptr ? window->Handle(message, wParam, lParam) : FALSE;
     }
 
+    // A key for a running dialog's windows goes to the dialog's key hook, then whatever is for
+    // them to dialog navigation; true when either took the message.
+    static bool TakeForDialog(MSG& message) {
+        Dialog* dialog = RunningDialogOf(message.hwnd);
+        if (dialog == nullptr) {
+            return false;
+        }
+        if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) &&
+            dialog->PreTranslateKey({static_cast<int>(message.wParam), ModifiersNow()})) {
+            return true;
+        }
+        // The hook may have ended the dialog, or run others: its window stays until its run ends.
+        HWND window = ToHwnd(dialog->Handle());
+        return window != nullptr && IsDialogMessageW(window, &message);
+    }
+
     Dialog& owner;
     HWND hwnd = nullptr;
     HWND ownerWindow = nullptr;  // disabled while this dialog runs
     std::map<int, HWND> items;
-    // The controls the template made, in its order.
-    std::vector<HWND> templateControls;
     HWND labelMadeLast = nullptr;
     HWND focus = nullptr;  // the control that has, or gets on activation, the focus
     SIZE minimumWindow{};
@@ -354,6 +360,18 @@ class Dialog::Window {
         return made;
     }
 
+    // The innermost running dialog whose window is `target` or holds it.
+    static Dialog* RunningDialogOf(HWND target) {
+        const std::vector<Dialog*>& running = Dialog::Running();
+        for (auto dialog = running.rbegin(); dialog != running.rend(); ++dialog) {
+            HWND window = ToHwnd((*dialog)->Handle());
+            if (window != nullptr && (window == target || IsChild(window, target))) {
+                return *dialog;
+            }
+        }
+        return nullptr;
+    }
+
     // Lets an icon go that a control no longer shows, if it is one of ours.
     void Release(HICON icon) {
         if (const auto found = std::find(ownedIcons.begin(), ownedIcons.end(), icon);
@@ -366,19 +384,19 @@ class Dialog::Window {
     // Gives the template's controls the room their texts need in the dialog's font, returning
     // the client area's width: each button as wide as its text, the caption whole in the title
     // bar within the screen, and a label's text on the line of the field in its row. The texts
-    // are the window's, which a translated program file may have changed.
+    // are the window's, which a translated program file may have changed. The controls are found
+    // by id; those without one only move with the rest.
     int FitTexts(int clientWidth) const {
         const DialogTemplate& dialog = *owner.dialogTemplate;
-        const std::vector<HWND>& made = templateControls;
         const HFONT font = Font();
         const int buttonMargin = units.Map({0, 0, 8, 0}).Width();
         std::vector<PixelRect> rects;
         std::vector<int> needed;
-        for (std::size_t i = 0; i < made.size(); ++i) {
-            rects.push_back(ClientRectOf(made[i]));
-            needed.push_back(IsButton(dialog.controls[i])
-                                 ? OneLineTextWidth(font, Narrowed(WindowText(made[i]))) +
-                                       buttonMargin
+        for (const ControlTemplate& control : dialog.controls) {
+            rects.push_back(units.Map(control.rect));
+            HWND item = Item(control.id);
+            needed.push_back(IsButton(control) && item != nullptr
+                                 ? OneLineTextWidth(font, Narrowed(WindowText(item))) + buttonMargin
                                  : 0);
         }
         const int frame = WindowSizeFor(0, 0).cx;
@@ -387,19 +405,32 @@ class Dialog::Window {
                                                backend::WorkAreaFor(owner.parent).Width()) -
                                           frame
                                     : 0;
-        const int width = backend::GiveTextsRoom(rects, needed, clientWidth, captionRoom);
-        for (std::size_t i = 0; i < made.size(); ++i) {
-            const std::optional<std::size_t> field = backend::FieldInRow(dialog.controls, i);
-            if (field && *field < made.size()) {
-                const int shift = rects[*field].top + TextTopWithin(made[*field]) -
-                                  TextTopWithin(made[i]) - rects[i].top;
-                rects[i].top += shift;
-                rects[i].bottom += shift;
-            }
-            SetWindowPos(made[i], nullptr, rects[i].left, rects[i].top, rects[i].Width(),
-                         rects[i].Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        const backend::TextRoom room =
+            backend::GiveTextsRoom(rects, needed, clientWidth, captionRoom);
+        for (HWND child = GetWindow(hwnd, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            const PixelRect rect = ClientRectOf(child);
+            SetWindowPos(child, nullptr, rect.left + room.shift, rect.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
-        return width;
+        for (std::size_t i = 0; i < rects.size(); ++i) {
+            HWND control = Item(dialog.controls[i].id);
+            if (control == nullptr) {
+                continue;
+            }
+            PixelRect rect = ClientRectOf(control);
+            rect.right = rect.left + std::max(rect.Width(), rects[i].Width());
+            const std::optional<std::size_t> field = backend::FieldInRow(dialog.controls, i);
+            if (HWND fieldControl = field ? Item(dialog.controls[*field].id) : nullptr) {
+                const int shift = ClientRectOf(fieldControl).top + TextTopWithin(fieldControl) -
+                                  TextTopWithin(control) - rect.top;
+                rect.top += shift;
+                rect.bottom += shift;
+            }
+            SetWindowPos(control, nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        return room.clientWidth;
     }
 
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -442,7 +473,7 @@ class Dialog::Window {
             case WM_SETCURSOR:
                 if (IsWaitCursorShown()) {
                     const bool waitsForUser =
-                        NormalCursorDepth() > 0 && running.back().hwnd == hwnd;
+                        NormalCursorDepth() > 0 && Dialog::Foremost() == &owner;
                     SetCursor(LoadCursorW(nullptr, waitsForUser ? IDC_ARROW : IDC_WAIT));
                     SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, TRUE);
                     return TRUE;
@@ -524,11 +555,11 @@ void Dialog::BuildWindow() {
     ::MapDialogRect(w.hwnd, &base);
     w.units = DialogUnits(base.right, base.bottom);
     // The system made the template's controls in its order.
+    std::size_t made = 0;
     for (HWND child = GetWindow(w.hwnd, GW_CHILD);
-         child != nullptr && w.templateControls.size() < dialogTemplate->controls.size();
+         child != nullptr && made < dialogTemplate->controls.size();
          child = GetWindow(child, GW_HWNDNEXT)) {
-        w.Adopt(dialogTemplate->controls[w.templateControls.size()], child);
-        w.templateControls.push_back(child);
+        w.Adopt(dialogTemplate->controls[made++], child);
     }
     const MenuTemplate* menuTemplate = Resources::Menu(dialogTemplate->menuId);
     if (!fromFile && menuTemplate != nullptr) {
@@ -545,7 +576,6 @@ void Dialog::BuildWindow() {
         SetMenu(w.hwnd, menu);
     }
     w.FitToTexts();
-    running.push_back({w.hwnd, [this](const KeyPress& key) { return PreTranslateKey(key); }});
 }
 
 void Dialog::ShowWindow() {
@@ -805,26 +835,10 @@ WindowHandle Dialog::ItemHandle(int id) const {
 }
 
 void HandleMessage(MSG& message) {
-    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
-        for (auto entry = running.rbegin(); entry != running.rend(); ++entry) {
-            if (entry->hwnd == message.hwnd || IsChild(entry->hwnd, message.hwnd)) {
-                // The hook may end and destroy the dialog: it runs on a copy.
-                const std::function<bool(const KeyPress&)> hook = entry->keyHook;
-                if (hook({static_cast<int>(message.wParam), ModifiersNow()})) {
-                    return;
-                }
-                break;
-            }
-        }
+    if (!Dialog::Window::TakeForDialog(message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
     }
-    for (auto entry = running.rbegin(); entry != running.rend(); ++entry) {
-        if ((entry->hwnd == message.hwnd || IsChild(entry->hwnd, message.hwnd)) &&
-            IsDialogMessageW(entry->hwnd, &message)) {
-            return;
-        }
-    }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
 }
 
 void HandlePendingMessages() {

@@ -143,14 +143,6 @@ std::optional<std::string> FindOpener(const std::string& file) {
     return found > 32 ? std::optional(Narrowed(program)) : std::nullopt;
 }
 
-bool StartDetached(const std::string& program, const std::vector<std::string>& arguments) {
-    const std::optional<HANDLE> process = Start(program, arguments);
-    if (process && *process != nullptr) {
-        CloseHandle(*process);
-    }
-    return process.has_value();
-}
-
 bool StartWatched(const std::string& program, const std::vector<std::string>& arguments,
                   std::function<void(bool exitedWithZero)> onEnded) {
     const std::optional<HANDLE> started = Start(program, arguments);

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <memory>
 #include <stdexcept>
+#include <string>
 
 #include "support/ProcessStart.h"
 
@@ -121,10 +122,25 @@ int RunWithStreams(const std::filesystem::path& program, const std::vector<std::
         startup.hStdInput = input.get();
         startup.hStdOutput = output.get();
         startup.hStdError = error.get();
-        if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                              CREATE_UNICODE_ENVIRONMENT, variables.data(), nullptr, &startup,
-                              &process)) {
-            throw std::runtime_error("cannot start " + program.string());
+        // Wine on a busy machine now and then fails to start a process that starts at the next
+        // attempt; a program that is missing or no executable fails every time.
+        DWORD startError = ERROR_SUCCESS;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            if (::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                                 CREATE_UNICODE_ENVIRONMENT, variables.data(), nullptr, &startup,
+                                 &process)) {
+                startError = ERROR_SUCCESS;
+                break;
+            }
+            startError = ::GetLastError();
+            if (startError == ERROR_FILE_NOT_FOUND || startError == ERROR_PATH_NOT_FOUND ||
+                startError == ERROR_BAD_EXE_FORMAT) {
+                break;
+            }
+        }
+        if (startError != ERROR_SUCCESS) {
+            throw std::runtime_error("cannot start " + program.string() + ": error " +
+                                     std::to_string(startError));
         }
     }
     const Handle child(process.hProcess);

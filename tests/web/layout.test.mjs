@@ -1,13 +1,17 @@
 // From 320 px wide to a desktop, with text at 200 % and on a phone whose keyboard leaves 280 px,
 // nothing scrolls sideways, every control is a touch target of at least 44 × 44 CSS px, the
 // solution's names keep to one line, and nothing moves when a case comes. With a refusal in the
-// entry form, the field at fault is not covered and its message stands in view. The screenshots
-// at 360 × 640 and 1280 × 800 are the README's, docs/screenshots/web-*.png.
+// entry form, the field at fault is not covered and its message stands in view. With
+// SCHATTWERK_SCREENSHOTS set to a folder, the screenshots at 360 × 640 and 1280 × 800 are written
+// there: the README's are docs/screenshots/web-*.png.
 import assert from 'node:assert/strict';
+import { join } from 'node:path';
 import { test } from 'node:test';
-import { paste, repo, showNumber, useSite } from './support.mjs';
+
+import { paste, showNumber, useSite } from './support.mjs';
 
 const site = useSite();
+const screenshots = process.env.SCHATTWERK_SCREENSHOTS;
 
 const measure = (page) =>
     page.evaluate(() => {
@@ -75,8 +79,8 @@ for (const [width, height, what, textScale = 1, screenshot] of sizes) {
         if (textScale === 1) assert.deepEqual(await positions(page), before, 'a case came');
         await page.click('#toggle');
         assert.deepEqual(await measure(page), fineAt(textScale), 'case with solution');
-        if (screenshot) {
-            await page.screenshot({ path: `${repo}docs/screenshots/web-${width}x${height}.png` });
+        if (screenshot && screenshots) {
+            await page.screenshot({ path: join(screenshots, `web-${width}x${height}.png`) });
         }
 
         // The last field refused, with the form's buttons below it.

@@ -7,7 +7,7 @@
 
 #include "app/ProgramResources.h"
 #include "platform/module/ResourceScript.h"
-#include "platform/window/win32/ResourceScript.h"
+#include "platform/window/ResourceScript.h"
 #include "ui/ResourceIds.h"
 #include "version/ProgramVersion.h"
 

@@ -1,5 +1,5 @@
 // Writing the resource script: each table in the script's own statements.
-#include "platform/window/win32/ResourceScript.h"
+#include "platform/window/ResourceScript.h"
 
 #include <cstdio>
 #include <string>

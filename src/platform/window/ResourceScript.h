@@ -1,6 +1,6 @@
 // The resource tables as a resource script, from which windres compiles them into the program
 // file: the dialog templates (the bytes that WriteDialogTemplate makes), menus, accelerator
-// tables and the string table.
+// tables and the string table. Defined in the Windows build only, for its build tool.
 #pragma once
 
 #include <ostream>
